@@ -1,0 +1,77 @@
+#include "platform/MessageBox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+namespace platform {
+namespace {
+
+QMessageBox::Icon IconOf(unsigned flags)
+{
+    switch (flags & 0xF0) {
+    case MB_ICONERROR: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONWARNING: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+class QtMessageBox : public IMessageBox {
+public:
+    int Show(QWidget* owner, const QString& text, const QString& caption, unsigned flags) override
+    {
+        QMessageBox box(IconOf(flags), caption, text, QMessageBox::NoButton, owner);
+        struct Choice {
+            QMessageBox::StandardButton button;
+            int answer;
+        };
+        std::vector<Choice> choices;
+        switch (flags & 0x0F) {
+        case MB_OKCANCEL: choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
+        case MB_YESNOCANCEL:
+            choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+            break;
+        case MB_YESNO: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
+        default: choices = {{QMessageBox::Ok, IDOK}}; break;
+        }
+        for (const auto& c : choices)
+            box.addButton(c.button);
+        box.exec();
+        const auto pressed = box.standardButton(box.clickedButton());
+        for (const auto& c : choices)
+            if (c.button == pressed)
+                return c.answer;
+        return choices.size() > 1 ? (choices.back().answer == IDCANCEL ? IDCANCEL : IDNO) : IDOK;
+    }
+};
+
+QtMessageBox g_qtBox;
+IMessageBox* g_box = nullptr;
+
+} // namespace
+
+void SetMessageBox(IMessageBox* box)
+{
+    g_box = box;
+}
+
+int ShowMessageBox(QWidget* owner, const QString& text, const QString& caption, unsigned flags)
+{
+    return (g_box ? g_box : &g_qtBox)->Show(owner, text, caption, flags);
+}
+
+int ShowQuestion(QWidget* owner, const QString& text, const QString& caption, const QString& yesText,
+                 const QString& noText)
+{
+    if (g_box)
+        return g_box->Show(owner, text, caption, MB_YESNO | MB_ICONQUESTION);
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    QPushButton* yes = box.addButton(yesText, QMessageBox::YesRole);
+    box.addButton(noText, QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes ? IDYES : IDNO;
+}
+
+} // namespace platform

@@ -1,0 +1,27 @@
+#include "platform/TickClock.h"
+
+#include <atomic>
+#include <chrono>
+
+namespace platform {
+namespace {
+
+std::atomic<ITickClock*> g_clock{nullptr};
+
+} // namespace
+
+std::uint32_t TickNow()
+{
+    if (ITickClock* clock = g_clock.load(std::memory_order_acquire))
+        return clock->Now();
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+    return static_cast<std::uint32_t>(ms.count()); // wraps, as intended
+}
+
+void SetTickClock(ITickClock* clock)
+{
+    g_clock.store(clock, std::memory_order_release);
+}
+
+} // namespace platform

@@ -1,0 +1,44 @@
+#pragma once
+// A message box for tests: records every box and answers it without a person.
+
+#include "platform/MessageBox.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace platform {
+
+struct ShownBox {
+    QString text;
+    QString caption;
+    unsigned flags;
+};
+
+class RecordingMessageBox : public IMessageBox {
+public:
+    // Installs itself for its lifetime.
+    explicit RecordingMessageBox(int answer = IDOK);
+    ~RecordingMessageBox() override;
+    RecordingMessageBox(const RecordingMessageBox&) = delete;
+    RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
+
+    int Show(QWidget* owner, const QString& text, const QString& caption, unsigned flags) override;
+
+    void SetAnswer(int answer) { m_answer = answer; }
+    // The box stays open this long, running a nested event loop as a real box does.
+    void SetHoldMs(int ms) { m_holdMs = ms; }
+    // Called while the box is "open", inside its nested loop.
+    void SetOnShow(std::function<void(const ShownBox&)> onShow) { m_onShow = std::move(onShow); }
+
+    const std::vector<ShownBox>& Boxes() const { return m_boxes; }
+    void Clear() { m_boxes.clear(); }
+
+private:
+    int m_answer;
+    int m_holdMs = 0;
+    std::function<void(const ShownBox&)> m_onShow;
+    std::vector<ShownBox> m_boxes;
+};
+
+} // namespace platform
