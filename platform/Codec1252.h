@@ -2,6 +2,7 @@
 // Windows-1252, the code page of every byte the programs put into files or onto the wire.
 
 #include <QString>
+
 #include <string>
 #include <string_view>
 

@@ -16,8 +16,14 @@ constexpr int MulDiv(int a, int b, int c)
     return static_cast<int>(p >= 0 ? (p + c / 2) / c : (p - c / 2) / c);
 }
 
-constexpr int DluToPixelsX(int dlu) { return MulDiv(dlu, kDialogBaseUnitX, 4); }
-constexpr int DluToPixelsY(int dlu) { return MulDiv(dlu, kDialogBaseUnitY, 8); }
+constexpr int DluToPixelsX(int dlu)
+{
+    return MulDiv(dlu, kDialogBaseUnitX, 4);
+}
+constexpr int DluToPixelsY(int dlu)
+{
+    return MulDiv(dlu, kDialogBaseUnitY, 8);
+}
 
 // A rectangle given as x, y, width, height in dialog units, as a dialog template holds it.
 inline QRect DialogRect(int x, int y, int cx, int cy)

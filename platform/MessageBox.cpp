@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+
 #include <vector>
 
 namespace platform {

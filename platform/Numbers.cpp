@@ -1,11 +1,11 @@
 #include "platform/Numbers.h"
 
 #include <cctype>
-#include <cstdlib>
 #include <clocale>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <locale.h>
 #include <vector>

@@ -2,6 +2,7 @@
 // The program's string table: texts looked up by number, as the programs' resources held them.
 
 #include <QString>
+
 #include <initializer_list>
 #include <utility>
 

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 
 #include <QString>
+
 #include <functional>
 #include <vector>
 

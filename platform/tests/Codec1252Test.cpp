@@ -15,8 +15,11 @@ TEST(Codec1252, RoundTripsEveryDefinedByte)
 
 TEST(Codec1252, MapsTheTextsThePrograms)
 {
-    EXPECT_EQ(platform::ToCp1252(QString::fromUtf8("Bestätigen °C €")), "Best\xE4tigen \xB0" "C \x80");
-    EXPECT_EQ(platform::FromCp1252("\xDC" "ber \x84x\x93"), QString::fromUtf8("Über „x“"));
+    EXPECT_EQ(platform::ToCp1252(QString::fromUtf8("Bestätigen °C €")), "Best\xE4tigen \xB0"
+                                                                        "C \x80");
+    EXPECT_EQ(platform::FromCp1252("\xDC"
+                                   "ber \x84x\x93"),
+              QString::fromUtf8("Über „x“"));
     EXPECT_EQ(platform::ToCp1252(QString::fromUtf8("Ω😀")), "??");
 }
 

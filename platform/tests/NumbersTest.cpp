@@ -21,21 +21,18 @@ protected:
         ASSERT_NE(std::setlocale(LC_ALL, name), nullptr)
             << "locale " << name << " is not available; scripts/setup generates it";
     }
-    void TearDown() override
-    {
-        std::setlocale(LC_ALL, "C");
-    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
 
 TEST_P(NumbersUnderLocale, ParseDecimalTakesOnlyItsOwnMark)
 {
     const ParseCase cases[] = {
-        {"1,5", ',', true, 1.5},      {"-12,25", ',', true, -12.25}, {" 3 ", ',', true, 3},
-        {"1.5", ',', false, 0},       {"1.5", '.', true, 1.5},       {"1,5", '.', false, 0},
-        {"2,5E3", ',', true, 2500},   {"5,", ',', true, 5},          {",5", ',', true, 0.5},
-        {"", ',', false, 0},          {",", ',', false, 0},          {"-", ',', false, 0},
-        {"inf", '.', false, 0},       {"nan", '.', false, 0},        {"0x10", '.', false, 0},
-        {"1e", '.', false, 0},        {"12abc", '.', false, 0},      {"+7", '.', true, 7},
+        {"1,5", ',', true, 1.5},    {"-12,25", ',', true, -12.25}, {" 3 ", ',', true, 3},
+        {"1.5", ',', false, 0},     {"1.5", '.', true, 1.5},       {"1,5", '.', false, 0},
+        {"2,5E3", ',', true, 2500}, {"5,", ',', true, 5},          {",5", ',', true, 0.5},
+        {"", ',', false, 0},        {",", ',', false, 0},          {"-", ',', false, 0},
+        {"inf", '.', false, 0},     {"nan", '.', false, 0},        {"0x10", '.', false, 0},
+        {"1e", '.', false, 0},      {"12abc", '.', false, 0},      {"+7", '.', true, 7},
     };
     for (const auto& c : cases) {
         const auto v = platform::ParseDecimal(c.text, c.point);
@@ -49,9 +46,9 @@ TEST_P(NumbersUnderLocale, ParseDecimalTakesOnlyItsOwnMark)
 TEST_P(NumbersUnderLocale, ReadLeadingDecimalTakesTheNumberAtTheStart)
 {
     const ParseCase cases[] = {
-        {" 50.5 km/h", '.', true, 50.5}, {"-3", '.', true, -3},   {"7.", '.', true, 7},
-        {"12.5.3", '.', true, 12.5},     {"", '.', false, 0},     {" km/h", '.', false, 0},
-        {".5", '.', false, 0},           {"inf", '.', false, 0},  {"0x1A", '.', true, 0},
+        {" 50.5 km/h", '.', true, 50.5}, {"-3", '.', true, -3},  {"7.", '.', true, 7},
+        {"12.5.3", '.', true, 12.5},     {"", '.', false, 0},    {" km/h", '.', false, 0},
+        {".5", '.', false, 0},           {"inf", '.', false, 0}, {"0x1A", '.', true, 0},
         {"nan", '.', false, 0},
     };
     for (const auto& c : cases) {

@@ -1,6 +1,7 @@
 #include "platform/Numbers.h"
 
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
