@@ -1,0 +1,29 @@
+#include "hostlink/ConEvent.h"
+
+#include "hostlink/ExtractField.h"
+#include "hostlink/TelvoClient.h"
+#include "hostlink/TelvoFrame.h"
+
+std::string ConEventName(const std::string& payload)
+{
+    std::string name;
+    ExtractField(name, payload.data(), static_cast<int>(payload.size()), 1, '=', '\\');
+    return name;
+}
+
+BOOL IsConnectionLoss(const std::string& kind, const std::string& payload)
+{
+    if (kind != "1")
+        return FALSE;
+    const std::string name = ConEventName(payload);
+    return name == "EVT_CON_DROP" || name == "EVT_CON_FAILURE";
+}
+
+BOOL ReconnectOnLoss(CTelvoClient& client, const std::string& kind, const std::string& payload)
+{
+    if (!IsConnectionLoss(kind, payload))
+        return FALSE;
+    client.Disconnect();
+    client.Connect("", TELVO_HOST_PORT);
+    return TRUE;
+}

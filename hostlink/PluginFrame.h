@@ -1,0 +1,21 @@
+#pragma once
+// The start-up that the three plug-ins share, called from their main():
+//
+//     CVerbrixApp theApp; // derives from CTelvoPlugin; claims "Verbrix"
+//     int main(int argc, char** argv)
+//     {
+//         return RunPluginInstance(argc, argv, [] { return TRUE; },
+//                                  [] { CVerbrixDlg dlg; dlg.exec(); });
+//     }
+//
+// The Qt application object is made first and the numeric locale reset to "C"; the socket
+// library needs no start-up here. Then ownSteps runs (the already-running check: FALSE ends the
+// plug-in silently), then runMainDialog, which makes the main dialog and runs it modally. There
+// is no further message loop: the process ends when the dialog returns.
+
+#include "platform/WinTypes.h"
+
+#include <functional>
+
+int RunPluginInstance(int argc, char** argv, const std::function<BOOL()>& ownSteps,
+                      const std::function<void()>& runMainDialog);

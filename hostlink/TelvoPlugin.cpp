@@ -1,0 +1,11 @@
+#include "hostlink/TelvoPlugin.h"
+
+CTelvoPlugin::CTelvoPlugin(const char* mutexName)
+{
+    auto lock = std::make_unique<platform::NamedLock>(mutexName);
+    m_bAlreadyRunning = lock->alreadyExisted() ? TRUE : FALSE;
+    if (lock->isValid() || lock->alreadyExisted())
+        m_hMutex = std::move(lock);
+}
+
+CTelvoPlugin::~CTelvoPlugin() = default; // releasing the lock frees the name

@@ -1,0 +1,94 @@
+#pragma once
+// A client linked to a stand-in host on an ephemeral port, with a handler that records every
+// message it is handed.
+
+#include "hostlink/TelvoClient.h"
+#include "testhost/TestHost.h"
+
+#include <chrono>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct Handled {
+    std::string name;
+    std::string kind;
+    std::string seq;
+    std::string payload;
+};
+
+class Recorder {
+public:
+    // Registers itself for every name given.
+    Recorder(CTelvoClient& client, std::initializer_list<const char*> names)
+    {
+        for (const char* name : names) {
+            m_names.push_back(std::make_unique<Named>(Named{this, name}));
+            client.RegisterHandler(m_names.back().get(), &Recorder::Handle, name);
+        }
+    }
+
+    std::vector<Handled> messages;
+    std::function<void(const Handled&)> onMessage;
+
+private:
+    struct Named {
+        Recorder* self;
+        std::string name;
+    };
+    static void Handle(void* context, std::string* kind, std::string* seq, std::string* payload)
+    {
+        auto* named = static_cast<Named*>(context);
+        named->self->messages.push_back({named->name, *kind, *seq, *payload});
+        if (named->self->onMessage)
+            named->self->onMessage(named->self->messages.back());
+    }
+    std::vector<std::unique_ptr<Named>> m_names;
+};
+
+// Pumps until the condition holds or the time is up.
+inline bool PumpUntil(CTelvoClient& client, const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        if (client.Pump() == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+// Pumps for a while, for checks that something does not happen.
+inline void PumpFor(CTelvoClient& client, int ms)
+{
+    PumpUntil(
+        client, [] { return false; }, ms);
+}
+
+class LinkTest : public ::testing::Test {
+protected:
+    void Connect()
+    {
+        ASSERT_NE(host.Port(), 0);
+        ASSERT_EQ(client.Connect("", host.Port()), TRUE);
+        ASSERT_TRUE(host.WaitForConnections(1));
+        ASSERT_TRUE(PumpUntil(client, [&] { return !recorder.messages.empty(); }));
+        ASSERT_EQ(recorder.messages[0].payload, "Event=EVT_CON_SUCCESS");
+        recorder.messages.clear();
+    }
+
+    std::vector<std::string> Names() const
+    {
+        std::vector<std::string> names;
+        for (const Handled& m : recorder.messages)
+            names.push_back(m.name);
+        return names;
+    }
+
+    testhost::TestHost host;
+    CTelvoClient client;
+    Recorder recorder{client, {"ConEvent", "DataReply", "Quit", "QuitClient", "StopRequest"}};
+};
