@@ -10,10 +10,14 @@
 
 namespace {
 
+int Length(std::string_view payload)
+{
+    return payload.size() > INT_MAX ? INT_MAX : static_cast<int>(payload.size());
+}
+
 BOOL Field(std::string& out, std::string_view payload, int index)
 {
-    const int len = payload.size() > INT_MAX ? INT_MAX : static_cast<int>(payload.size());
-    return ExtractField(out, payload.data(), len, index, ',', '\\');
+    return ExtractField(out, payload.data(), Length(payload), index, ',', '\\');
 }
 
 // A value field read as the leading decimal number it starts with; anything else reads as 0.
@@ -29,15 +33,33 @@ float ToSingle(double value)
     return value > FLT_MAX ? FLT_MAX : (value < -FLT_MAX ? -FLT_MAX : static_cast<float>(value));
 }
 
+// Where the field after the one starting at start begins (past the next comma that no backslash
+// escapes, the rule of ExtractField); len + 1 when that field is the last.
+int NextFieldStart(const char* text, int len, int start)
+{
+    for (int pos = start; pos < len; ++pos)
+        if (text[pos] == ',' && (pos == 0 || text[pos - 1] != '\\'))
+            return pos + 1;
+    return len + 1;
+}
+
 // Index of the value belonging to the first field that holds the unit text, the value standing
 // offset fields before its unit; -1 when there is none. A unit closer to the start than the
-// offset has no value before it, so the search goes on past it.
+// offset has no value before it, so the search goes on past it. Each field is taken from its
+// own start, so that a long reply costs one reading, not one per field.
 int FindValueField(std::string_view payload, const char* unit, int offset)
 {
+    const char* text = payload.data();
+    const int len = Length(payload);
     std::string field;
-    for (int i = 0; Field(field, payload, i); ++i)
+    for (int i = 0, start = 0; len > 0 && start <= len; ++i, start = NextFieldStart(text, len, start)) {
+        if (start < len)
+            ExtractField(field, text + start, len - start, 0, ',', '\\');
+        else
+            field.clear(); // the empty field after a closing comma
         if (i >= offset && field.find(unit) != std::string::npos)
             return i - offset;
+    }
     return -1;
 }
 

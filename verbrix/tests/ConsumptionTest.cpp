@@ -64,6 +64,8 @@ TEST_F(ConsumptionTest, FirstReplyFindsTheFieldsOrNamesWhatIsMissing)
         {"OBD units before the offset name no value", "OBD,x l/h, km/h,y,50,a,b, km/h,5,c,d, l/h", 3, 7, 0},
         {"OBD is looked for case-sensitively", "obd,50, km/h,5, l/h", 1, 3, 0},
         {"an escaped comma stays inside its field", "ID,a\\,b,50, km/h,5, l/h", 2, 4, 0},
+        {"a doubled backslash still escapes", "ID,x\\\\, km/h,50, km/h,5, l/h", 0, 4, 0},
+        {"a closing comma ends the last field", "ID,50, km/h,5, l/h,", 1, 3, 0},
         {"empty reply", "", -1, -1, IDS_NO_DATA},
         {"no speed in km/h", "ID,50, mph,5, l/h", -1, 3, IDS_NO_SPEED},
         {"a unit needs its leading blank", "ID,50,km/h,5, l/h", -1, 3, IDS_NO_SPEED},
