@@ -1,8 +1,11 @@
 #include "sprintor/app/SprintorApp.h"
 
 #include "hostlink/PluginFrame.h"
+#include "sprintor/app/AppName.h"
 #include "sprintor/app/SprintorDlg.h"
 #include "sprintor/app/SprintorStrings.h"
+
+#include <QCoreApplication>
 
 CSprintorApp::CSprintorApp() : CTelvoPlugin("Sprintor") {}
 

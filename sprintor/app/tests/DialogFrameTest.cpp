@@ -2,7 +2,6 @@
 // their validation, the unit, saving, printing, the web address and the about box.
 
 #include "SprintorDialogFixture.h"
-
 #include "platform/DialogUnits.h"
 #include "platform/PrintDialog.h"
 #include "sprintor/app/Resource.h"
@@ -61,9 +60,9 @@ TEST_F(Dialog, TheSpeedAxisFollowsTheEdits)
         float yMin, yMax;
     };
     const AxisCase cases[] = {
-        {0, 100, 11, 0, 110},  {50, 100, 6, 40, 110}, {100, 50, -4, 90, 60}, {5, 300, 30, 0, 310},
-        {100, 85, 0, 90, 95},  {100, 90, 0, 90, 100}, {120, 100, -1, 110, 110}, {0, 0, 1, 0, 10},
-        {280, 300, 3, 270, 310},
+        {0, 100, 11, 0, 110},     {50, 100, 6, 40, 110}, {100, 50, -4, 90, 60},
+        {5, 300, 30, 0, 310},     {100, 85, 0, 90, 95},  {100, 90, 0, 90, 100},
+        {120, 100, -1, 110, 110}, {0, 0, 1, 0, 10},      {280, 300, 3, 270, 310},
     };
     for (const AxisCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
@@ -168,8 +167,10 @@ TEST_F(Dialog, SavesTheGraphAsABitmapUnderTheChosenName)
     ASSERT_EQ(files.Requests().size(), 2u);
     const platform::FileDialogRequest& r = files.Requests()[1].request;
     EXPECT_TRUE(files.Requests()[1].save);
-    EXPECT_TRUE(r.fileName == ProposedName(before) || r.fileName == ProposedName(after)) << r.fileName.toStdString();
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Acceleration_\\d{6}_\\d{4}$")).match(r.fileName).hasMatch());
+    EXPECT_TRUE(r.fileName == ProposedName(before) || r.fileName == ProposedName(after))
+        << r.fileName.toStdString();
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("^Acceleration_\\d{6}_\\d{4}$")).match(r.fileName).hasMatch());
     EXPECT_EQ(r.filter, QStringLiteral("Bitmap Dateien (*.bmp; *.dib)|*.bmp; *.dib||"));
     EXPECT_EQ(r.defaultExt, QStringLiteral("bmp"));
     EXPECT_TRUE(r.promptOverwrite);
@@ -262,7 +263,8 @@ TEST(DialogWithoutHost, AHostThatCannotBeReachedIsReportedAndTheDialogCloses)
     CSprintorDlg dlg;
     dlg.show();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Diagnoma / BrokaraSwitch läuft nicht oder ist nicht erreichbar."));
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              QStringLiteral("Diagnoma / BrokaraSwitch läuft nicht oder ist nicht erreichbar."));
     EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Sprintor"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 5000));
 }
