@@ -1,0 +1,215 @@
+#include "verbrix/VerbrixDlg.h"
+
+#include "hostlink/ConEvent.h"
+#include "hostlink/TelvoFrame.h"
+#include "platform/DialogUnits.h"
+#include "platform/MessageBox.h"
+#include "platform/PointFont.h"
+#include "platform/StringTable.h"
+#include "verbrix/AboutDlg.h"
+#include "verbrix/Resource.h"
+#include "verbrix/VerbrixIcon.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+constexpr UINT kTickMs = 50;
+
+// The rows of the dialog, top to bottom: label text and display control.
+struct DisplayRow {
+    const char* label;
+    UINT id;
+};
+constexpr DisplayRow kRows[] = {
+    {"Momentanverbrauch in l/100km:", IDC_CONSUMPTION},
+    {"Durchschnitt in l/100km:", IDC_AVERAGE},
+    {"Gesamtverbrauch in l:", IDC_TOTAL},
+    {"Gefahrene Strecke im km:", IDC_DISTANCE},
+};
+constexpr const char* kPlaceholders[] = {"<CONS>", "<AVG>", "<TOT>", "<KM>"};
+
+QLabel* AddLabel(QWidget* parent, const QString& text, QRect dlu)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(dlu);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* parent, UINT id, const char* text, QRect dlu)
+{
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(dlu);
+    return button;
+}
+
+} // namespace
+
+CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon())
+{
+    using platform::DialogRect;
+    setWindowTitle(QStringLiteral("Verbrix"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(platform::DialogFont());
+    setFixedSize(DialogRect(0, 0, 280, 175).size());
+
+    QLabel* displays[4] = {};
+    for (int row = 0; row < 4; ++row) {
+        const int y = 7 + row * 37;
+        AddLabel(this, QString::fromUtf8(kRows[row].label), DialogRect(7, y + 12, 130, 10));
+        QLabel* display =
+            AddLabel(this, QString::fromLatin1(kPlaceholders[row]), DialogRect(140, y, 133, 33));
+        display->setObjectName(QString::number(kRows[row].id));
+        display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        displays[row] = display;
+    }
+    m_ctlConsumption = displays[0];
+    m_ctlAverage = displays[1];
+    m_ctlTotal = displays[2];
+    m_ctlDistance = displays[3];
+
+    QPushButton* reset = AddButton(this, IDC_RESET, "R&eset", DialogRect(140, 155, 60, 14));
+    connect(reset, &QPushButton::clicked, this, [this] { OnReset(); });
+    QPushButton* end = AddButton(this, IDOK_BEENDEN, "B&eenden", DialogRect(213, 155, 60, 14));
+    end->setDefault(true);
+    connect(end, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+CVerbrixDlg::~CVerbrixDlg() = default;
+
+int CVerbrixDlg::DoModal()
+{
+    OnInitDialog();
+    return exec();
+}
+
+void CVerbrixDlg::Create()
+{
+    OnInitDialog();
+    show();
+}
+
+QWidget* CVerbrixDlg::GetDlgItem(UINT id) const
+{
+    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
+}
+
+BOOL CVerbrixDlg::OnInitDialog()
+{
+    DoDataExchange();
+    // The about item lives in the context menu (contextMenuEvent): a window manager's title-bar
+    // menu takes no items of the program's.
+    setWindowIcon(m_hIcon);
+    // The minimised window and its drag icon are drawn by the window manager here.
+    m_font = platform::PointFont(360, QStringLiteral("Arial"));
+    for (QLabel* display : {m_ctlConsumption, m_ctlAverage, m_ctlTotal, m_ctlDistance})
+        display->setFont(m_font);
+
+    m_client.RegisterHandler(this, &CVerbrixDlg::OnHostConEvent, "ConEvent");
+    m_client.RegisterHandler(this, &CVerbrixDlg::OnHostDataReply, "DataReply");
+    m_client.RegisterHandler(this, &CVerbrixDlg::OnHostQuit, "Quit");
+    m_timer.Start(this, &CVerbrixDlg::OnTimerTick, kTickMs);
+    if (!m_client.Connect("", TELVO_HOST_PORT)) {
+        ShowMessage(IDS_NO_HOST);
+        PostClose();
+    }
+    return TRUE;
+}
+
+void CVerbrixDlg::DoDataExchange()
+{
+    m_ctlConsumption->setText(QString::fromLatin1(m_consumption.Consumption()));
+    m_ctlAverage->setText(QString::fromLatin1(m_consumption.AverageText()));
+    m_ctlTotal->setText(QString::fromLatin1(m_consumption.TotalText()));
+    m_ctlDistance->setText(QString::fromLatin1(m_consumption.DistanceText()));
+}
+
+void CVerbrixDlg::OnSysCommand(UINT nID, LPARAM)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg about(this);
+        about.exec();
+    }
+}
+
+void CVerbrixDlg::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Stands in for the system menu's about item; with nothing above it, it needs no separator.
+    if (!platform::HasString(IDS_ABOUTBOX) || ResStr(IDS_ABOUTBOX).isEmpty())
+        return;
+    QMenu menu(this);
+    QAction* about = menu.addAction(ResStr(IDS_ABOUTBOX));
+    if (menu.exec(event->globalPos()) == about)
+        OnSysCommand(IDM_ABOUTBOX, 0);
+}
+
+void CVerbrixDlg::closeEvent(QCloseEvent* event)
+{
+    m_client.Disconnect();
+    QDialog::closeEvent(event);
+}
+
+void CVerbrixDlg::done(int result)
+{
+    // Without the window no tick may run: on the original platform the ended modal loop saw
+    // to that.
+    m_timer.Stop();
+    QDialog::done(result);
+}
+
+void CVerbrixDlg::OnReset()
+{
+    m_consumption.Reset();
+    DoDataExchange();
+}
+
+void CVerbrixDlg::OnTimerTick(void* context, UINT, WPARAM, LPARAM)
+{
+    auto* dlg = static_cast<CVerbrixDlg*>(context);
+    if (dlg->m_client.IsConnected())
+        dlg->m_client.QueueMessage("DataRequest", "");
+    dlg->m_client.Pump();
+}
+
+void CVerbrixDlg::OnHostConEvent(void* context, std::string* kind, std::string*, std::string* payload)
+{
+    ReconnectOnLoss(static_cast<CVerbrixDlg*>(context)->m_client, *kind, *payload);
+}
+
+void CVerbrixDlg::OnHostDataReply(void* context, std::string* kind, std::string*, std::string* payload)
+{
+    auto* dlg = static_cast<CVerbrixDlg*>(context);
+    const CReplyVerdict verdict = dlg->m_consumption.OnHostDataReply(*kind, *payload);
+    if (verdict.nMessageId == 0) {
+        dlg->DoDataExchange();
+        return;
+    }
+    // Disconnected first, so that no request goes out while the message is shown.
+    dlg->m_client.Disconnect();
+    dlg->ShowMessage(verdict.nMessageId);
+    if (verdict.bClose)
+        dlg->PostClose();
+}
+
+void CVerbrixDlg::OnHostQuit(void* context, std::string*, std::string*, std::string*)
+{
+    static_cast<CVerbrixDlg*>(context)->PostClose();
+}
+
+void CVerbrixDlg::ShowMessage(UINT id)
+{
+    platform::ShowMessageBox(this, ResStr(id), QString::fromLatin1(kAppName), MB_OK);
+}
+
+void CVerbrixDlg::PostClose()
+{
+    QMetaObject::invokeMethod(
+        this, [this] { close(); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,335 @@
+// The main dialog, opened under the offscreen platform against the stand-in host on port 2000.
+
+#include "verbrix/VerbrixDlg.h"
+
+#include "platform/StringTable.h"
+#include "platform/testing/RecordingMessageBox.h"
+#include "testhost/ReplyPayload.h"
+#include "testhost/TestHost.h"
+#include "verbrix/AboutDlg.h"
+#include "verbrix/Resource.h"
+#include "verbrix/VerbrixStrings.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+using testhost::Entry;
+
+// A measuring block with engine speed, road speed, fuel rate and coolant temperature.
+std::string Reply(const std::string& speed, const std::string& rate)
+{
+    return testhost::StandardReply("03L906022  ", {Entry{5, 0, "2000", "/min"}, Entry{5, 1, speed, "km/h"},
+                                                   Entry{5, 2, rate, "l/h"}, Entry{5, 3, "90", "°C"}});
+}
+
+class VerbrixDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        InstallVerbrixStrings();
+        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+    }
+
+    void Open()
+    {
+        dlg = std::make_unique<CVerbrixDlg>();
+        dlg->Create();
+    }
+
+    QString Text(UINT id) const { return static_cast<QLabel*>(dlg->GetDlgItem(id))->text(); }
+
+    // The four displays, top to bottom.
+    void ExpectTexts(const char* consumption, const char* average, const char* total, const char* distance)
+    {
+        EXPECT_EQ(Text(IDC_CONSUMPTION), consumption);
+        EXPECT_EQ(Text(IDC_AVERAGE), average);
+        EXPECT_EQ(Text(IDC_TOTAL), total);
+        EXPECT_EQ(Text(IDC_DISTANCE), distance);
+    }
+
+    bool WaitClosed()
+    {
+        return QTest::qWaitFor([&] { return !dlg->isVisible(); }, 5000);
+    }
+
+    // The host's own waits would block the ticks of the dialog: these keep the loop running.
+    bool WaitForConnections(int count)
+    {
+        return QTest::qWaitFor([&] { return host.ConnectionCount() >= count; }, 5000);
+    }
+    bool WaitForRequests(int connection, std::size_t count)
+    {
+        return QTest::qWaitFor([&] { return RequestCount(connection) >= count; }, 5000);
+    }
+    bool WaitForLinkClosed(int connection)
+    {
+        return QTest::qWaitFor([&] { return !host.IsOpen(connection); }, 5000);
+    }
+
+    std::size_t RequestCount(int connection) const
+    {
+        std::size_t n = 0;
+        for (const auto& frame : host.Frames(connection))
+            n += frame.name == "DataRequest";
+        return n;
+    }
+
+    platform::RecordingMessageBox boxes;
+    testhost::TestHost host{2000};
+    std::unique_ptr<CVerbrixDlg> dlg;
+};
+
+TEST_F(VerbrixDlgTest, OpensWithItsLayoutFontsAndFirstTexts)
+{
+    host.SetSilent(true);
+    Open();
+    ExpectTexts(" --- ", " --- ", "0.00", "0.00");
+    EXPECT_EQ(dlg->windowTitle(), "Verbrix");
+    EXPECT_EQ(dlg->size(), QSize(420, 284)); // 280 x 175 dialog units
+    EXPECT_FALSE(dlg->windowIcon().isNull());
+    for (const UINT id : {IDC_CONSUMPTION, IDC_AVERAGE, IDC_TOTAL, IDC_DISTANCE}) {
+        const QFont font = dlg->GetDlgItem(id)->font();
+        EXPECT_EQ(font.pixelSize(), 48) << id; // 36 pt at 96 dpi
+        EXPECT_TRUE(dlg->rect().contains(dlg->GetDlgItem(id)->geometry())) << id;
+    }
+    EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDOK_BEENDEN))->text(), "B&eenden");
+    EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDC_RESET))->text(), "R&eset");
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(VerbrixDlgTest, RequestsAboutEveryFiftyMilliseconds)
+{
+    host.SetReplyPayload(Reply("50", "5"));
+    Open();
+    ASSERT_TRUE(WaitForConnections(1));
+    ASSERT_TRUE(WaitForRequests(0, 2));
+    QTest::qWait(1000);
+    const auto frames = host.Frames(0);
+    ASSERT_GE(frames.size(), 2u);
+    int seq = std::stoi(frames.front().seq);
+    for (const auto& frame : frames) {
+        EXPECT_EQ(frame.name, "DataRequest");
+        EXPECT_EQ(frame.kind, "1");
+        EXPECT_EQ(frame.payload, "");
+        EXPECT_EQ(std::stoi(frame.seq), seq++);
+    }
+    const double ms =
+        std::chrono::duration<double, std::milli>(frames.back().at - frames.front().at).count() /
+        static_cast<double>(frames.size() - 1);
+    EXPECT_GT(ms, 40.0);
+    EXPECT_LT(ms, 120.0); // wide: a slow machine delays ticks, never hastens them
+}
+
+TEST_F(VerbrixDlgTest, SteadyDriveShowsTheCurrentConsumption)
+{
+    host.SetReplyPayload(Reply("50", "5"));
+    Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_CONSUMPTION) == "10.00"; }, 5000));
+    EXPECT_EQ(Text(IDC_AVERAGE), "10.00");
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(VerbrixDlgTest, StandingShowsDashesAndOnlyTheFuelGrows)
+{
+    host.SetReplyPayload(Reply("0.6", "360")); // a litre in ten seconds
+    Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_TOTAL).toDouble() >= 0.05; }, 5000));
+    EXPECT_EQ(Text(IDC_CONSUMPTION), " --- ");
+    EXPECT_EQ(Text(IDC_AVERAGE), " --- ");
+    EXPECT_EQ(Text(IDC_DISTANCE), "0.00");
+}
+
+TEST_F(VerbrixDlgTest, ResetClearsTheSumsAndKeepsTheCurrentConsumption)
+{
+    host.SetReplyPayload(Reply("200", "5"));
+    Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_DISTANCE).toDouble() >= 0.02; }, 5000));
+    host.SetSilent(true);
+    QTest::qWait(300); // the last replies on their way are shown
+    ASSERT_EQ(Text(IDC_CONSUMPTION), "2.50");
+    QTest::mouseClick(dlg->GetDlgItem(IDC_RESET), Qt::LeftButton);
+    ExpectTexts("2.50", " --- ", "0.00", "0.00");
+    EXPECT_DOUBLE_EQ(dlg->Consumption().DistanceKm(), 0.0);
+
+    // The next replies count from the reset on.
+    host.SetSilent(false);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Text(IDC_AVERAGE) == "2.50"; }, 5000));
+}
+
+TEST_F(VerbrixDlgTest, QuitClosesTheDialogAndTheLink)
+{
+    host.SetReplyPayload(Reply("50", "5"));
+    Open();
+    ASSERT_TRUE(WaitForRequests(0, 2));
+    host.SendQuit();
+    EXPECT_TRUE(WaitClosed());
+    EXPECT_TRUE(WaitForLinkClosed(0));
+    EXPECT_EQ(host.ConnectionCount(), 1);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(VerbrixDlgTest, BeendenEndsTheDialogAndTheLinkGoesWithIt)
+{
+    host.SetReplyPayload(Reply("50", "5"));
+    Open();
+    ASSERT_TRUE(WaitForRequests(0, 2));
+    QTest::mouseClick(dlg->GetDlgItem(IDOK_BEENDEN), Qt::LeftButton);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    const std::size_t sent = RequestCount(0);
+    QTest::qWait(300);
+    EXPECT_LE(RequestCount(0), sent + 1); // one may have been on its way; then the ticks stop
+    dlg.reset();
+    EXPECT_TRUE(WaitForLinkClosed(0));
+}
+
+TEST_F(VerbrixDlgTest, ADroppedLinkGivesExactlyOneNewConnection)
+{
+    for (const auto mode : {testhost::CloseMode::Fin, testhost::CloseMode::Rst}) {
+        SCOPED_TRACE(mode == testhost::CloseMode::Fin ? "FIN" : "RST");
+        const int first = host.ConnectionCount();
+        host.SetReplyPayload(Reply("50", "5"));
+        Open();
+        ASSERT_TRUE(WaitForRequests(first, 2));
+        host.CloseConnection(first, mode);
+        ASSERT_TRUE(WaitForConnections(first + 2));
+        ASSERT_TRUE(WaitForRequests(first + 1, 5)); // and it goes on asking on the new link
+        QTest::qWait(500);
+        EXPECT_EQ(host.ConnectionCount(), first + 2);
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_TRUE(boxes.Boxes().empty());
+        dlg.reset();
+    }
+}
+
+TEST_F(VerbrixDlgTest, NoHostAtStartShowsItsMessageAndCloses)
+{
+    host.SetRefusing(true);
+    Open();
+    EXPECT_TRUE(WaitClosed());
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, "Diagnoma / Brokara laufen nicht oder sind nicht erreichbar.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Verbrix");
+    EXPECT_EQ(boxes.Boxes()[0].flags, MB_OK);
+    ExpectTexts(" --- ", " --- ", "0.00", "0.00");
+}
+
+TEST_F(VerbrixDlgTest, AFirstReplyWithoutTheFieldsShowsItsMessageAndCloses)
+{
+    const struct {
+        std::string payload;
+        UINT messageId;
+    } cases[] = {
+        {"", IDS_NO_DATA},
+        {testhost::StandardReply("03L906022  ", {Entry{5, 1, "50", "mph"}, Entry{5, 2, "5", "l/h"}}),
+         IDS_NO_SPEED},
+        {testhost::StandardReply("03L906022  ", {Entry{5, 1, "50", "km/h"}}), IDS_NO_FUEL_RATE},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.messageId);
+        boxes.Clear();
+        const int connection = host.ConnectionCount();
+        host.SetReplyPayload(c.payload);
+        Open();
+        EXPECT_TRUE(WaitClosed());
+        EXPECT_TRUE(WaitForLinkClosed(connection));
+        QTest::qWait(200); // replies still queued must not bring a second box
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, ResStr(c.messageId));
+        EXPECT_EQ(boxes.Boxes()[0].caption, "Verbrix");
+        EXPECT_EQ(host.ConnectionCount(), connection + 1);
+        dlg.reset();
+    }
+}
+
+TEST_F(VerbrixDlgTest, ALaterReplyTooShortDisconnectsAndStaysOpen)
+{
+    // A reply already on its way when the link goes is still handed over: let it be a good one.
+    host.SetReplies(
+        {{Reply("50", "5")}, {Reply("50", "5")}, {"03L906022  ,G005,F0,2000, /min"}, {Reply("50", "5")}});
+    Open();
+    EXPECT_TRUE(WaitForLinkClosed(0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.Boxes().empty(); }, 5000));
+    QTest::qWait(300);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, ResStr(IDS_NO_SPEED));
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_EQ(Text(IDC_CONSUMPTION), "10.00");
+    EXPECT_EQ(host.ConnectionCount(), 1); // nothing reconnects by itself
+}
+
+TEST_F(VerbrixDlgTest, AReplyOfKindTwoChangesNothing)
+{
+    host.SetReplies({{Reply("50", "5"), "2"}});
+    Open();
+    ASSERT_TRUE(WaitForRequests(0, 10));
+    QTest::qWait(100);
+    ExpectTexts(" --- ", " --- ", "0.00", "0.00");
+    EXPECT_TRUE(dlg->Consumption().IsDetecting());
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+// Right click on the dialog; onMenu runs while the menu is open (nullptr when none opened).
+void RightClickWithMenu(QWidget* widget, const std::function<void(QMenu*)>& onMenu)
+{
+    bool seen = false;
+    QTimer::singleShot(200, [&] {
+        seen = true;
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        onMenu(menu);
+        if (menu)
+            menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), widget->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(widget, &event);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return seen; }, 5000));
+}
+
+TEST_F(VerbrixDlgTest, TheContextMenuOpensTheAboutBox)
+{
+    host.SetSilent(true);
+    Open();
+    QString caption;
+    QString texts;
+    RightClickWithMenu(dlg.get(), [&](QMenu* menu) {
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(menu->actions().size(), 1);
+        EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8("Inf&o über Verbrix..."));
+        QTimer::singleShot(200, [&] {
+            auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(about, nullptr);
+            caption = about->windowTitle();
+            for (const QLabel* label : about->findChildren<QLabel*>())
+                texts += label->text() + "|";
+            about->accept();
+        });
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    EXPECT_EQ(caption, QString::fromUtf8("Info über Verbrix..."));
+    EXPECT_TRUE(texts.contains("Verbrix Version 1.1|")) << texts.toStdString();
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(VerbrixDlgTest, WithoutItsStringTheAboutItemIsLeftOut)
+{
+    platform::SetStringTable({{IDS_NO_HOST, "x"}});
+    host.SetSilent(true);
+    Open();
+    RightClickWithMenu(dlg.get(), [](QMenu* menu) { EXPECT_EQ(menu, nullptr); });
+    platform::SetStringTable({{IDS_ABOUTBOX, ""}});
+    RightClickWithMenu(dlg.get(), [](QMenu* menu) { EXPECT_EQ(menu, nullptr); });
+}
+
+} // namespace
