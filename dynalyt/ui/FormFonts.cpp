@@ -1,0 +1,46 @@
+#include "dynalyt/ui/FormFonts.h"
+
+#include <QFontDatabase>
+
+namespace dynalyt {
+namespace {
+
+QFont Sans()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+QFont FormFont()
+{
+    QFont font = Sans();
+    font.setPointSize(8);
+    return font;
+}
+
+QFont BoldFormFont()
+{
+    QFont font = FormFont();
+    font.setBold(true);
+    return font;
+}
+
+QFont ChartFont()
+{
+    QFont font = Sans();
+    font.setPixelSize(11); // 8 point at 96 dpi
+    return font;
+}
+
+QFont ChartTitleFont()
+{
+    QFont font = Sans();
+    font.setPixelSize(13); // 10 point at 96 dpi
+    font.setBold(true);
+    return font;
+}
+
+} // namespace dynalyt

@@ -1,0 +1,89 @@
+#pragma once
+// The drawing objects of the GDI-shaped drawing context: pens, brushes, fonts (as LOGFONT
+// values), bitmaps (memory surfaces, a QImage each) and clip regions. Pens, brushes and
+// fonts are plain values; selecting one into a context copies it.
+
+#include "platform/GdiTypes.h"
+#include "platform/WinTypes.h"
+
+#include <QImage>
+#include <QRegion>
+#include <QString>
+
+#include <memory>
+
+constexpr int PS_SOLID = 0;
+constexpr int PS_DASH = 1;
+constexpr int PS_DOT = 2;
+constexpr int PS_NULL = 5;
+
+constexpr int FW_DONTCARE = 0;
+constexpr int FW_LIGHT = 300;
+constexpr int FW_NORMAL = 400;
+constexpr int FW_BOLD = 700;
+
+constexpr int ALTERNATE = 1;
+constexpr int WINDING = 2;
+
+namespace platform {
+
+struct Pen {
+    int style = PS_SOLID;
+    int width = 1; // 0 draws one pixel, as 1 does
+    COLORREF color = 0;
+    friend bool operator==(const Pen&, const Pen&) = default;
+};
+
+struct Brush {
+    bool hollow = false; // the null brush: fills nothing
+    COLORREF color = 0xFFFFFF;
+    static Brush Solid(COLORREF c) { return Brush{false, c}; }
+    static Brush Null() { return Brush{true, 0}; }
+    friend bool operator==(const Brush&, const Brush&) = default;
+};
+
+// A font as the programs describe it. A positive height is the cell height (ascent plus
+// descent) in pixels, a negative one the character height, 0 the default height.
+struct LogFont {
+    int lfHeight = 0;
+    int lfWidth = 0;
+    int lfEscapement = 0; // tenths of a degree, counter-clockwise
+    int lfWeight = FW_NORMAL;
+    bool lfItalic = false;
+    bool lfUnderline = false;
+    bool lfStrikeOut = false;
+    QString lfFaceName;
+    friend bool operator==(const LogFont&, const LogFont&) = default;
+};
+
+// A memory surface. Copies share the surface, as bitmap handles do.
+class Bitmap {
+public:
+    Bitmap() = default;
+    // A surface of that size in the screen's format, white; FALSE when it cannot be made.
+    BOOL CreateCompatibleBitmap(int width, int height);
+    void DeleteObject() { m_image.reset(); }
+    bool IsNull() const { return !m_image || m_image->isNull(); }
+    SIZE GetSize() const;
+    QImage* Image() const { return m_image.get(); }
+    friend bool operator==(const Bitmap& a, const Bitmap& b) { return a.m_image == b.m_image; }
+
+private:
+    std::shared_ptr<QImage> m_image;
+};
+
+// A clip region in device coordinates.
+class Region {
+public:
+    Region() = default;
+    BOOL CreateRectRgn(int left, int top, int right, int bottom);
+    // A polygon's inside; mode ALTERNATE or WINDING.
+    BOOL CreatePolygonRgn(const POINT* points, int count, int mode);
+    void DeleteObject() { m_region = QRegion(); }
+    const QRegion& Get() const { return m_region; }
+
+private:
+    QRegion m_region;
+};
+
+} // namespace platform

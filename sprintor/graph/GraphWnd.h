@@ -1,0 +1,131 @@
+#pragma once
+// The line-plot graph control: series of points in a framed plot with axis titles, grid and
+// tick labels, a legend, a crosshair cursor with readout, free text labels, rubber-band zoom
+// with a view history, an in-place editor for the axis limits, axis locks, printing and a
+// bitmap file. The owner may read and write the titles, divisions, decimals and limits
+// directly and then calls Refresh (or invalidates the control).
+
+#include "platform/DC.h"
+#include "platform/GdiTypes.h"
+#include "platform/WinTypes.h"
+#include "sprintor/graph/GraphData.h"
+
+#include <QLineEdit>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+// The in-place limit editor: a single-line edit that keeps Return and Escape to itself, so
+// they never reach the dialog around the graph.
+class CLimitEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit CLimitEdit(QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+class CGraphWnd : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kViewCount = 50;
+
+    // What the mouse was over at the latest move.
+    static constexpr UINT HOVER_LEGEND = 0x01;
+    static constexpr UINT HOVER_XMIN = 0x04;
+    static constexpr UINT HOVER_XMAX = 0x08;
+    static constexpr UINT HOVER_YMIN = 0x10;
+    static constexpr UINT HOVER_YMAX = 0x20;
+    static constexpr UINT HOVER_XLOCK = 0x40;
+    static constexpr UINT HOVER_YLOCK = 0x80;
+
+    CGraphWnd();
+    ~CGraphWnd() override;
+
+    // Makes the control a child of parent at rect with the child id; shown when the style
+    // has WS_VISIBLE.
+    virtual BOOL Create(const platform::Rect& rect, DWORD style, QWidget* parent, UINT id);
+    UINT GetDlgCtrlID() const { return m_nID; }
+
+    int AddSeries(const QString& name, COLORREF color, int type, const GraphPoint* points = nullptr,
+                  unsigned count = 0);
+    void AddPoint(int series, float x, float y);
+    void ClearSeries(int series);
+    void RemoveAll();
+    int AddText(float x, float y, const QString& text);
+    BOOL RemoveText(int label);
+    BOOL SetXMin(float value);
+    BOOL SetXMax(float value);
+    BOOL SetYMin(float value);
+    BOOL SetYMax(float value);
+    void Refresh();
+    void Print();
+    BOOL SaveBitmap(const QString& path);
+
+    // Drawing, shared by the screen, the bitmap file and the printer.
+    platform::Rect DrawAxes(platform::CDC* dc, platform::Rect area, int fontHeight, BOOL printing);
+    void DrawAllSeries(platform::CDC* dc, platform::Rect plot, BOOL force);
+    void DrawSeries(platform::CDC* dc, int series, const platform::Rect* plot);
+    void DrawAnnotations(platform::CDC* dc, const platform::Rect* plot, int fontHeight);
+
+    // View history, oldest first.
+    void PushView(const GraphView& view);
+    GraphView PopView();
+    // Commits the limit editor.
+    void EndEdit();
+
+    // The message handlers, called by the Qt events below.
+    void OnPaint(platform::CDC* paintDC);
+    void OnSize(UINT type, int cx, int cy);
+    void OnMouseMove(UINT flags, POINT point);
+    void OnLButtonDown(UINT flags, POINT point);
+    void OnLButtonUp(UINT flags, POINT point);
+
+    QString m_strXTitle;
+    QString m_strYTitle;
+    QString m_strCursorFormat; // printf form taking the cursor point's x and y as doubles
+    int m_nXDivisions;
+    int m_nYDivisions;
+    UINT m_nXDecimals;
+    UINT m_nYDecimals;
+    float m_fXMin, m_fXMax, m_fYMin, m_fYMax;
+    GraphView m_views[kViewCount];
+    int m_nViewTop;
+    int m_nCursor;
+    UINT m_nHoverFlags;
+    CLimitEdit* m_editLimit; // child of the control
+    int m_nSelected;
+    int m_nHoverSeries;
+    platform::Rect m_rcDrag;
+    BOOL m_bButtonDown;
+    BOOL m_bDragInPlot;
+    BOOL m_bXLocked, m_bYLocked;
+    platform::Rect m_rcXMinLabel, m_rcXMaxLabel, m_rcYMinLabel, m_rcYMaxLabel;
+    platform::Rect m_rcXLock, m_rcYLock;
+    platform::Rect m_rcPlot;
+    std::vector<CGraphData> m_series;
+    std::vector<GraphText> m_texts;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void NotifySelChanged();
+    void NotifyRangeChanged();
+    void NotifyCursorMoved();
+    void Notify(UINT code);
+    BOOL SetLimit(BOOL locked, float value, float& limit, float& base);
+    void Invalidate();
+    void MarkAllDirty();
+    void OpenEditor(const platform::Rect& box, float value, UINT decimals);
+    bool SelectedValid() const;
+    platform::Rect ClientRect() const;
+
+    UINT m_nID = 0;
+};
