@@ -9,10 +9,9 @@
 namespace platform {
 namespace {
 
-QString StartPath(const FileDialogRequest& r)
+QString StartDir(const FileDialogRequest& r)
 {
-    const QString dir = QDir(r.initialDir.isEmpty() ? QStringLiteral(".") : r.initialDir).absolutePath();
-    return r.fileName.isEmpty() ? dir : QDir(dir).filePath(r.fileName);
+    return QDir(r.initialDir.isEmpty() ? QStringLiteral(".") : r.initialDir).absolutePath();
 }
 
 class QtFileDialog : public IFileDialog {
@@ -38,7 +37,10 @@ private:
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         dialog.setNameFilter(QtNameFilter(r.filter));
-        dialog.selectFile(StartPath(r));
+        // A directory given to selectFile would open its parent with the directory selected.
+        dialog.setDirectory(StartDir(r));
+        if (!r.fileName.isEmpty())
+            dialog.selectFile(QDir(StartDir(r)).filePath(r.fileName));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().first();

@@ -19,11 +19,18 @@ QMessageBox::Icon IconOf(unsigned flags)
     }
 }
 
+// Windows boxes break lines at a carriage return as well; Qt's only at a line feed.
+QString LineBreaks(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 class QtMessageBox : public IMessageBox {
 public:
     int Show(QWidget* owner, const QString& text, const QString& caption, unsigned flags) override
     {
-        QMessageBox box(IconOf(flags), caption, text, QMessageBox::NoButton, owner);
+        QMessageBox box(IconOf(flags), caption, LineBreaks(text), QMessageBox::NoButton, owner);
         struct Choice {
             QMessageBox::StandardButton button;
             int answer;
@@ -68,7 +75,7 @@ int ShowQuestion(QWidget* owner, const QString& text, const QString& caption, co
 {
     if (g_box)
         return g_box->Show(owner, text, caption, MB_YESNO | MB_ICONQUESTION);
-    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    QMessageBox box(QMessageBox::Question, caption, LineBreaks(text), QMessageBox::NoButton, owner);
     QPushButton* yes = box.addButton(yesText, QMessageBox::YesRole);
     box.addButton(noText, QMessageBox::NoRole);
     box.exec();

@@ -64,10 +64,11 @@ CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon
         const int y = 7 + row * 37;
         AddLabel(this, QString::fromUtf8(kRows[row].label), DialogRect(7, y + 12, 130, 10));
         QLabel* display =
-            AddLabel(this, QString::fromLatin1(kPlaceholders[row]), DialogRect(140, y, 133, 33));
+            AddLabel(this, QString::fromLatin1(kPlaceholders[row]), DialogRect(140, y, 133, 34));
         display->setObjectName(QString::number(kRows[row].id));
         display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        display->setIndent(0); // a static draws its text right inside its edge
         displays[row] = display;
     }
     m_ctlConsumption = displays[0];

@@ -171,10 +171,17 @@ void TfMain::CreatePageResults()
     };
     constexpr int colWidth = 54;
     for (int c = 0; c < 11; ++c) {
-        const QRect top(9 + c * colWidth, 8, colWidth, 15);
+        // A little wider than the column, centred over it, as long headings need.
+        const QRect top(9 + c * colWidth - 6, 8, colWidth + 12, 15);
         QLabel* upper = NewLabel(QString::fromUtf8(headings[c].top), ts3, top, headings[c].bold);
         QLabel* lower =
             NewLabel(QString::fromUtf8(headings[c].bottom), ts3, top.translated(0, 15), headings[c].bold);
+        // Slightly narrower letters, so that neighbouring headings stay apart.
+        for (QLabel* label : {upper, lower}) {
+            QFont f = label->font();
+            f.setLetterSpacing(QFont::PercentageSpacing, 92);
+            label->setFont(f);
+        }
         upper->setAlignment(Qt::AlignHCenter);
         lower->setAlignment(Qt::AlignHCenter);
     }

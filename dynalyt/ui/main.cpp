@@ -5,6 +5,8 @@
 #include "platform/Numbers.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -12,6 +14,11 @@ int main(int argc, char** argv)
     platform::ResetNumericLocale();
     QApplication::setApplicationName(QStringLiteral("Dynalyt"));
     QApplication::setFont(dynalyt::FormFont());
+    // The forms' library spoke German in its own dialogs and buttons; so do Qt's, where its
+    // translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     dynalyt::TfMain fMain(QCoreApplication::applicationFilePath());
     fMain.show();
     return QApplication::exec();

@@ -1,9 +1,17 @@
+// The client's queues, handler registry and pump, against the stand-in host.
+
 #include "LinkFixture.h"
 #include "hostlink/TelvoFrame.h"
 
 namespace {
 
-using testhost::Reply;
+using testhost::FrameBytes;
+
+TEST(TelvoFrame, ARequestWithAnEmptyPayloadEndsInThreeLineFeeds)
+{
+    EXPECT_EQ(FormatFrame("DataRequest", 1, 7, ""), "DataRequest,1,7\n\n\n");
+    EXPECT_EQ(MakeConEvent(EVT_CON_DROP), "ConEvent,1,0\nEvent=EVT_CON_DROP\n\n");
+}
 
 TEST_F(LinkTest, AnswersARequestAndTakesAQuit)
 {
@@ -25,10 +33,129 @@ TEST_F(LinkTest, AnswersARequestAndTakesAQuit)
     EXPECT_EQ(recorder.messages[1].name, "Quit");
 }
 
-TEST(TelvoFrame, ARequestWithAnEmptyPayloadEndsInThreeLineFeeds)
+TEST_F(LinkTest, PumpTakesOneMessageAndTellsWhetherMoreAreWaiting)
 {
-    EXPECT_EQ(FormatFrame("DataRequest", 1, 7, ""), "DataRequest,1,7\n\n\n");
-    EXPECT_EQ(MakeConEvent(EVT_CON_DROP), "ConEvent,1,0\nEvent=EVT_CON_DROP\n\n");
+    Connect();
+    EXPECT_EQ(client.Pump(), 0); // both queues empty: nothing sent, nothing called
+    host.SendRaw(FrameBytes("DataReply", "1", "0", "a") + FrameBytes("DataReply", "1", "1", "b") +
+                 FrameBytes("DataReply", "1", "2", "c"));
+    ASSERT_TRUE(client.WaitReceived(4));
+    EXPECT_EQ(client.Pump(), 1);
+    EXPECT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(client.Pump(), 1);
+    EXPECT_EQ(client.Pump(), 0);
+    EXPECT_EQ(client.Pump(), 0);
+    ASSERT_EQ(recorder.messages.size(), 3u);
+    EXPECT_EQ(recorder.messages[2].payload, "c");
+    EXPECT_TRUE(host.Frames(0).empty());
+}
+
+TEST_F(LinkTest, PumpSendsOneFramePerCall)
+{
+    Connect();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(client.QueueMessage("DataRequest", ""), TRUE);
+    client.Pump();
+    ASSERT_TRUE(host.WaitForFrames(0, 1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(host.Frames(0).size(), 1u);
+    client.Pump();
+    client.Pump();
+    ASSERT_TRUE(host.WaitForFrames(0, 3));
+}
+
+TEST_F(LinkTest, SequenceNumbersSkipARefusedFrameAndRunOnAcrossAReconnect)
+{
+    Connect();
+    ASSERT_EQ(client.QueueMessage("DataRequest", ""), TRUE);
+    client.Pump();
+    ASSERT_TRUE(host.WaitForFrames(0, 1));
+    const int first = std::stoi(host.Frames(0)[0].seq);
+
+    client.Disconnect();
+    EXPECT_EQ(client.QueueMessage("DataRequest", ""), FALSE);
+    ASSERT_EQ(client.Connect("", host.Port()), TRUE);
+    ASSERT_TRUE(host.WaitForConnections(2));
+    ASSERT_EQ(client.QueueMessage("DataRequest", "p"), TRUE);
+    client.Pump();
+    ASSERT_TRUE(host.WaitForFrames(1, 1));
+    EXPECT_EQ(host.Frames(1)[0].seq, std::to_string(first + 1));
+    EXPECT_EQ(host.Frames(1)[0].payload, "p");
+}
+
+TEST_F(LinkTest, QueuesOutliveADisconnect)
+{
+    Connect();
+    host.SendQuit();
+    ASSERT_TRUE(client.WaitReceived(2));
+    ASSERT_EQ(client.QueueMessage("DataRequest", "before"), TRUE);
+    client.Disconnect();
+    // The message received before is still dispatched; the frame queued before goes out once
+    // the link is up again.
+    ASSERT_EQ(client.Connect("", host.Port()), TRUE);
+    ASSERT_TRUE(host.WaitForConnections(2));
+    client.Pump();
+    ASSERT_FALSE(recorder.messages.empty());
+    EXPECT_EQ(recorder.messages[0].name, "Quit");
+    ASSERT_TRUE(host.WaitForFrames(1, 1));
+    EXPECT_EQ(host.Frames(1)[0].payload, "before");
+}
+
+TEST_F(LinkTest, PurgingKeepsOnlyConnectionEvents)
+{
+    Connect();
+    host.SendRaw(FrameBytes("DataReply", "1", "0", "a") + FrameBytes("DataReply", "1", "1", "ConEvent late") +
+                 FrameBytes("Quit", "1", "2", ""));
+    ASSERT_TRUE(client.WaitReceived(4));
+    host.CloseConnection(0);
+    ASSERT_TRUE(client.WaitReceived(5));
+    client.PurgeReceiveQueue();
+    while (client.Pump() != 0) {
+    }
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].payload, "Event=EVT_CON_DROP");
+
+    client.Disconnect();
+    ASSERT_EQ(client.Connect("", host.Port()), TRUE);
+    ASSERT_TRUE(host.WaitForConnections(2));
+    client.QueueMessage("DataRequest", "");
+    client.QueueMessage("ConEvent", "");
+    client.QueueMessage("DataRequest", "ConEvent");
+    client.PurgeSendQueue();
+    for (int i = 0; i < 3; ++i)
+        client.Pump();
+    ASSERT_TRUE(host.WaitForFrames(1, 1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_EQ(host.Frames(1).size(), 1u);
+    EXPECT_EQ(host.Frames(1)[0].name, "ConEvent");
+}
+
+TEST_F(LinkTest, AConnectionEventWaitsForThePump)
+{
+    Connect();
+    host.CloseConnection(0);
+    ASSERT_TRUE(client.WaitReceived(2));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(recorder.messages.empty());
+    client.Pump();
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].payload, "Event=EVT_CON_DROP");
+}
+
+void Count(void* context, std::string*, std::string*, std::string*)
+{
+    ++*static_cast<int*>(context);
+}
+
+TEST_F(LinkTest, TheFirstHandlerOfANameStays)
+{
+    int second = 0;
+    EXPECT_EQ(client.RegisterHandler(&second, &Count, "Quit"), FALSE);
+    Connect();
+    host.SendQuit();
+    ASSERT_TRUE(PumpUntil(client, [&] { return !recorder.messages.empty(); }));
+    EXPECT_EQ(recorder.messages[0].name, "Quit");
+    EXPECT_EQ(second, 0);
 }
 
 } // namespace

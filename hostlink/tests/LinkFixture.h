@@ -3,8 +3,10 @@
 // message it is handed.
 
 #include "hostlink/TelvoClient.h"
+#include "platform/TickClock.h"
 #include "testhost/TestHost.h"
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
@@ -68,6 +70,44 @@ inline void PumpFor(CTelvoClient& client, int ms)
         client, [] { return false; }, ms);
 }
 
+// A client that counts the messages its receive thread queued.
+class CountingClient : public CTelvoClient {
+public:
+    ~CountingClient() override { Disconnect(); } // before this part goes, as the thread calls into it
+
+    bool WaitReceived(int count, int timeoutMs = 5000) const
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (m_nReceived.load() < count) {
+            if (std::chrono::steady_clock::now() > end)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+    int Received() const { return m_nReceived.load(); }
+
+protected:
+    void OnReceive(const std::string& message) override
+    {
+        CTelvoClient::OnReceive(message);
+        ++m_nReceived;
+    }
+
+private:
+    std::atomic<int> m_nReceived{0};
+};
+
+// A millisecond clock the test sets, read by the receive thread.
+class SetTickClock : public platform::ITickClock {
+public:
+    std::uint32_t Now() override { return m_now.load(); }
+    void Set(std::uint32_t now) { m_now.store(now); }
+
+private:
+    std::atomic<std::uint32_t> m_now{0};
+};
+
 class LinkTest : public ::testing::Test {
 protected:
     void Connect()
@@ -88,7 +128,9 @@ protected:
         return names;
     }
 
+    // Declared first, so that it outlives the client's receive thread.
+    SetTickClock clock;
     testhost::TestHost host;
-    CTelvoClient client;
+    CountingClient client;
     Recorder recorder{client, {"ConEvent", "DataReply", "Quit", "QuitClient", "StopRequest"}};
 };

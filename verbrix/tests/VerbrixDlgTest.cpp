@@ -9,9 +9,11 @@
 #include "verbrix/AboutDlg.h"
 #include "verbrix/Resource.h"
 #include "verbrix/VerbrixStrings.h"
+#include "verbrix/tests/HostPort.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -37,7 +39,7 @@ protected:
     void SetUp() override
     {
         InstallVerbrixStrings();
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_NE(host.Port(), 0) << "port 2000 stays taken";
     }
 
     void Open()
@@ -85,7 +87,8 @@ protected:
     }
 
     platform::RecordingMessageBox boxes;
-    testhost::TestHost host{2000};
+    std::unique_ptr<testhost::TestHost> hostOnPort = ClaimHostPort();
+    testhost::TestHost& host = *hostOnPort;
     std::unique_ptr<CVerbrixDlg> dlg;
 };
 
@@ -102,6 +105,17 @@ TEST_F(VerbrixDlgTest, OpensWithItsLayoutFontsAndFirstTexts)
         EXPECT_EQ(font.pixelSize(), 48) << id; // 36 pt at 96 dpi
         EXPECT_TRUE(dlg->rect().contains(dlg->GetDlgItem(id)->geometry())) << id;
     }
+    // The digits stand whole inside the display's edge, none cut off at its foot.
+    const QImage total = dlg->GetDlgItem(IDC_TOTAL)->grab().toImage();
+    const auto darkPixels = [&](int top, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = 2; x < total.width() - 2; ++x)
+                n += qGray(total.pixel(x, y)) < 96;
+        return n;
+    };
+    EXPECT_GT(darkPixels(2, total.height() - 2), 300);
+    EXPECT_EQ(darkPixels(total.height() - 6, total.height() - 2), 0);
     EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDOK_BEENDEN))->text(), "B&eenden");
     EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDC_RESET))->text(), "R&eset");
     EXPECT_TRUE(boxes.Boxes().empty());

@@ -2,6 +2,7 @@
 
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
+#include "verbrix/tests/HostPort.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -23,7 +24,7 @@ class VerbrixProcessTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_NE(host.Port(), 0) << "port 2000 stays taken";
         host.SetReplyPayload(testhost::StandardReply(
             "03L906022  ", {testhost::Entry{5, 0, "50", "km/h"}, testhost::Entry{5, 1, "5", "l/h"}}));
     }
@@ -55,7 +56,8 @@ protected:
         return n;
     }
 
-    testhost::TestHost host{2000};
+    std::unique_ptr<testhost::TestHost> hostOnPort = ClaimHostPort();
+    testhost::TestHost& host = *hostOnPort;
     std::vector<std::unique_ptr<QProcess>> processes;
 };
 

@@ -1,0 +1,218 @@
+// Connecting, losing and closing the link, over real TCP.
+
+#include "LinkFixture.h"
+#include "hostlink/ConEvent.h"
+#include "hostlink/TelvoFrame.h"
+
+#include <csignal>
+#include <pthread.h>
+#include <sys/socket.h>
+
+namespace {
+
+using testhost::CloseMode;
+
+std::vector<std::string> Events(const Recorder& recorder)
+{
+    std::vector<std::string> events;
+    for (const Handled& m : recorder.messages) {
+        if (m.name == "ConEvent")
+            events.push_back(ConEventName(m.payload));
+    }
+    return events;
+}
+
+class PeerCloses : public LinkTest, public ::testing::WithParamInterface<CloseMode> {};
+
+TEST_P(PeerCloses, RaisesOneDropAndStaysMarkedConnected)
+{
+    Connect();
+    host.CloseConnection(0, GetParam());
+    ASSERT_TRUE(PumpUntil(client, [&] { return !recorder.messages.empty(); }));
+    PumpFor(client, 500);
+    EXPECT_EQ(Events(recorder), std::vector<std::string>{"EVT_CON_DROP"});
+    EXPECT_EQ(client.IsConnected(), TRUE);
+    client.Disconnect();
+    EXPECT_EQ(client.IsConnected(), FALSE);
+    EXPECT_EQ(client.IsThreadRunning(), FALSE);
+    PumpFor(client, 100);
+    EXPECT_EQ(Events(recorder).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(FinAndRst, PeerCloses, ::testing::Values(CloseMode::Fin, CloseMode::Rst));
+
+TEST_F(LinkTest, DisconnectingRaisesNoEventAndTheStateIsReadSafelyMeanwhile)
+{
+    // Another thread reads the connection state all along, as the receive thread does.
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        while (!done.load())
+            (void)client.IsConnected();
+    });
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_EQ(client.Connect("", host.Port()), TRUE) << i;
+        ASSERT_TRUE(client.WaitReceived(i + 1));
+        client.Disconnect();
+        ASSERT_EQ(client.IsConnected(), FALSE);
+    }
+    done = true;
+    reader.join();
+    PumpFor(client, 300);
+    EXPECT_EQ(Events(recorder), std::vector<std::string>(200, "EVT_CON_SUCCESS"));
+    EXPECT_EQ(host.ConnectionCount(), 200);
+}
+
+TEST_F(LinkTest, DisconnectEndsAWaitingThreadAtOnce)
+{
+    Connect();
+    const auto start = std::chrono::steady_clock::now();
+    client.Disconnect();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(120));
+    EXPECT_LT(took, std::chrono::milliseconds(2000));
+    EXPECT_EQ(client.IsThreadRunning(), FALSE);
+    EXPECT_TRUE(host.WaitForClosed(0));
+    client.Disconnect(); // again: nothing
+}
+
+TEST_F(LinkTest, SendingToAHostThatHasGoneIsSurvived)
+{
+    Connect();
+    host.CloseConnection(0, CloseMode::Rst);
+    ASSERT_TRUE(PumpUntil(client, [&] { return !recorder.messages.empty(); }));
+    // Without MSG_NOSIGNAL the first send after the reset would raise SIGPIPE and end the test.
+    int failed = 0;
+    for (int i = 0; i < 20; ++i)
+        failed += client.SendData(FormatFrame("DataRequest", 1, i, ""), 100) == SOCKET_ERROR;
+    EXPECT_GT(failed, 0);
+    for (int i = 0; i < 20; ++i) {
+        client.QueueMessage("DataRequest", "");
+        client.Pump();
+    }
+    EXPECT_EQ(client.IsConnected(), TRUE);
+}
+
+TEST_F(LinkTest, ConnectingTwiceOrToNoHostFails)
+{
+    Connect();
+    EXPECT_EQ(client.Connect("", host.Port()), FALSE);
+    EXPECT_EQ(client.ConnectTo("127.0.0.1", std::to_string(host.Port()).c_str(), AF_INET, SOCK_STREAM),
+              FALSE);
+    client.Disconnect();
+    host.SetRefusing(true);
+    EXPECT_EQ(client.Connect("", host.Port()), FALSE);
+    EXPECT_EQ(client.IsConnected(), FALSE);
+    EXPECT_EQ(client.IsThreadRunning(), FALSE);
+    host.SetRefusing(false);
+    EXPECT_EQ(client.Connect("", host.Port()), TRUE);
+}
+
+TEST_F(LinkTest, AConnectWhoseReceiverCannotStartLeavesNoHalfOpenLink)
+{
+    Connect();
+    // Closing without Disconnect leaves the old receive thread to be collected, so the next
+    // connect cannot start one.
+    client.CloseSocket();
+    EXPECT_EQ(client.IsThreadRunning(), TRUE);
+    EXPECT_EQ(client.Connect("", host.Port()), FALSE);
+    EXPECT_EQ(client.IsConnected(), FALSE);
+    ASSERT_TRUE(host.WaitForConnections(2));
+    EXPECT_TRUE(host.WaitForClosed(1));
+    client.Disconnect();
+    EXPECT_EQ(client.IsThreadRunning(), FALSE);
+    EXPECT_EQ(client.Connect("", host.Port()), TRUE);
+}
+
+// A signal handler that does nothing, installed without SA_RESTART, so waits and reads are
+// interrupted.
+void Nothing(int) {}
+
+class ThreadClient : public CountingClient {
+public:
+    ~ThreadClient() override { Disconnect(); }
+    std::atomic<bool> known{false};
+    pthread_t thread{};
+
+protected:
+    void OnEvent(unsigned code) override
+    {
+        if (code == EVT_CON_SUCCESS) {
+            thread = pthread_self();
+            known = true;
+        }
+        CountingClient::OnEvent(code);
+    }
+};
+
+TEST(Interrupts, AnInterruptedWaitOrReadIsRetried)
+{
+    struct sigaction action {};
+    action.sa_handler = &Nothing;
+    sigemptyset(&action.sa_mask);
+    struct sigaction old {};
+    sigaction(SIGUSR1, &action, &old);
+
+    testhost::TestHost host(0);
+    ThreadClient client;
+    Recorder recorder(client, {"ConEvent", "DataReply"});
+    ASSERT_EQ(client.Connect("", host.Port()), TRUE);
+    ASSERT_TRUE(host.WaitForConnections(1));
+    while (!client.known.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+
+    constexpr int kFrames = 20;
+    std::vector<testhost::Piece> pieces;
+    for (int i = 0; i < kFrames; ++i) {
+        pieces.push_back({5, "DataReply,1," + std::to_string(i) + "\nva"});
+        pieces.push_back({5, "lue\n"});
+        pieces.push_back({5, "\n"});
+    }
+    host.SendPieces(pieces);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (client.Received() < kFrames + 1 && std::chrono::steady_clock::now() < end) {
+        pthread_kill(client.thread, SIGUSR1);
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    ASSERT_TRUE(PumpUntil(client, [&] { return recorder.messages.size() == kFrames + 1; }));
+    client.Disconnect();
+    sigaction(SIGUSR1, &old, nullptr);
+
+    EXPECT_EQ(Events(recorder), std::vector<std::string>{"EVT_CON_SUCCESS"});
+    for (int i = 0; i < kFrames; ++i) {
+        EXPECT_EQ(recorder.messages[static_cast<std::size_t>(i + 1)].seq, std::to_string(i));
+        EXPECT_EQ(recorder.messages[static_cast<std::size_t>(i + 1)].payload, "value");
+    }
+}
+
+// A receiver that is stuck in a call into its owner longer than Disconnect waits.
+class SlowClient : public CountingClient {
+public:
+    ~SlowClient() override { Disconnect(); }
+
+protected:
+    void OnReceive(const std::string& message) override
+    {
+        CountingClient::OnReceive(message);
+        if (message.rfind("DataReply", 0) == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+    }
+};
+
+TEST(SlowReceiver, DisconnectNeitherKillsNorFreesUnderAThreadThatHasNotEnded)
+{
+    testhost::TestHost host(0);
+    {
+        SlowClient client;
+        ASSERT_EQ(client.Connect("", host.Port()), TRUE);
+        ASSERT_TRUE(host.WaitForConnections(1));
+        host.SendRaw(testhost::FrameBytes("DataReply", "1", "0", "x"));
+        ASSERT_TRUE(client.WaitReceived(2));
+        client.Disconnect();
+        EXPECT_EQ(client.IsConnected(), FALSE);
+        EXPECT_EQ(client.IsThreadRunning(), FALSE);
+    } // the client is gone; a thread let go must not touch it
+    EXPECT_TRUE(host.WaitForClosed(0));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+#include "sprintor/app/AppName.h"
+
+QString AppName()
+{
+    return QStringLiteral("Sprintor");
+}

@@ -1,0 +1,21 @@
+#include "sprintor/app/SprintorApp.h"
+
+#include "hostlink/PluginFrame.h"
+#include "sprintor/app/AppName.h"
+#include "sprintor/app/SprintorDlg.h"
+#include "sprintor/app/SprintorStrings.h"
+
+#include <QCoreApplication>
+
+CSprintorApp::CSprintorApp() : CTelvoPlugin("Sprintor") {}
+
+int CSprintorApp::InitInstance(int argc, char** argv)
+{
+    return RunPluginInstance(
+        argc, argv, [this] { return m_bAlreadyRunning ? FALSE : TRUE; },
+        [] {
+            SetSprintorStrings();
+            CSprintorDlg dlg;
+            dlg.DoModal();
+        });
+}

@@ -1,0 +1,162 @@
+// The countdown, tick by tick: beeps, lamps, requests and pumps, the clock start, cancelling.
+
+#include "SprintorDialogFixture.h"
+
+#include <QMouseEvent>
+#include <QThread>
+
+namespace sprintortest {
+namespace {
+
+using Countdown = SprintorDialogTest;
+
+// Counts the messages the pump hands out under the name "Probe".
+void CountProbe(void* context, std::string*, std::string*, std::string*)
+{
+    ++*static_cast<int*>(context);
+}
+
+TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
+{
+    // Messages waiting in the receive queue show every pump: each one hands out exactly one.
+    int pumped = 0;
+    ASSERT_TRUE(dlg->m_client.RegisterHandler(&pumped, &CountProbe, "Probe"));
+    for (int i = 0; i < 80; ++i)
+        host.SendFrame("Probe");
+    ASSERT_TRUE(host.Flush());
+    QThread::msleep(500);
+    dlg->m_client.Pump(); // the connection's own event comes first
+    ASSERT_EQ(pumped, 0);
+
+    PressStartStop();
+    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_ARMED);
+    EXPECT_EQ(dlg->m_dwStartTime, 1000u);
+    std::size_t requests = 0, steps = 0;
+    std::uint32_t greenAt = 0;
+    for (int tick = 1; tick <= 60; ++tick) {
+        SCOPED_TRACE(tick);
+        clock.Advance(50);
+        Tick();
+        const bool step = tick % 11 == 0 && tick <= 44;
+        step ? ++steps : ++requests;
+        EXPECT_EQ(sounds.played.size(), steps);
+        EXPECT_EQ(pumped, static_cast<int>(requests));
+        ASSERT_TRUE(host.WaitForFrames(Connection(), requests));
+        EXPECT_TRUE(LampIs(tick < 33   ? dlg->m_bmpLampOff
+                           : tick < 44 ? dlg->m_bmpLampAmber
+                                       : dlg->m_bmpLampGreen));
+        if (tick == 44)
+            greenAt = clock.Now();
+        EXPECT_EQ(dlg->m_dwStartTime, tick < 44 ? 1000u : greenAt);
+    }
+    EXPECT_EQ(sounds.Names(), (QStringList{"Beep.wav", "Beep.wav", "Beep.wav", "Start.wav"}));
+    // The clock starts after the start tone has played to its end.
+    EXPECT_EQ(greenAt, 1000u + 44 * 50 + 3 * 260 + 130);
+    QThread::msleep(200);
+    const std::vector<testhost::Frame> frames = host.Frames(Connection());
+    ASSERT_EQ(frames.size(), requests);
+    for (const testhost::Frame& f : frames) {
+        EXPECT_EQ(f.name, "DataRequest");
+        EXPECT_EQ(f.payload, "");
+    }
+}
+
+TEST_F(Countdown, CancellingAtAnyPointReturnsToIdle)
+{
+    for (int cancelAt : {0, 1, 10, 11, 12, 33, 40, 44, 45, 70}) {
+        SCOPED_TRACE(cancelAt);
+        sounds.played.clear();
+        PressStartStop();
+        EXPECT_FALSE(dlg->m_editFrom.isEnabled());
+        EXPECT_FALSE(dlg->m_editTo.isEnabled());
+        EXPECT_FALSE(dlg->m_comboUnit.isEnabled());
+        EXPECT_EQ(dlg->m_btnStartStop.text(), QStringLiteral("Abbrechen"));
+        Ticks(cancelAt);
+        const std::size_t played = sounds.played.size();
+        PressStartStop();
+        EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_IDLE);
+        EXPECT_FALSE(dlg->m_bRunning);
+        EXPECT_EQ(dlg->m_btnStartStop.text(), QStringLiteral("Los!"));
+        EXPECT_TRUE(LampIs(dlg->m_bmpLampOff));
+        EXPECT_TRUE(dlg->m_editFrom.isEnabled());
+        EXPECT_TRUE(dlg->m_editTo.isEnabled());
+        EXPECT_TRUE(dlg->m_comboUnit.isEnabled());
+        QThread::msleep(100);
+        const std::size_t sent = host.Frames(Connection()).size();
+        Ticks(50);
+        QThread::msleep(100);
+        EXPECT_EQ(sounds.played.size(), played) << "idle: no sound";
+        EXPECT_EQ(host.Frames(Connection()).size(), sent) << "idle: no request";
+    }
+}
+
+void PostClick(QWidget* widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+// A click on "Abbrechen" while a beep plays: whether it is handled after the stepping tick or,
+// should the sound's wait dispatch it, inside it, the cancel stands and the countdown stops.
+TEST_F(Countdown, CancellingDuringABeepLeavesTheRunCancelled)
+{
+    for (const bool dispatchedInside : {false, true}) {
+        SCOPED_TRACE(dispatchedInside ? "dispatched inside the sound" : "handled after the tick");
+        sounds.played.clear();
+        sounds.SetRunsEventLoop(dispatchedInside);
+        PressStartStop();
+        Ticks(10);
+        sounds.SetOnPlay([this] { PostClick(&dlg->m_btnStartStop); });
+        Tick();
+        sounds.SetOnPlay(nullptr);
+        ASSERT_EQ(sounds.played.size(), 1u);
+        if (!dispatchedInside) {
+            EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_BEEP1);
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_IDLE);
+        EXPECT_EQ(dlg->m_btnStartStop.text(), QStringLiteral("Los!"));
+        Ticks(50);
+        EXPECT_EQ(sounds.played.size(), 1u) << "the countdown went on";
+        EXPECT_TRUE(LampIs(dlg->m_bmpLampOff));
+    }
+}
+
+// Replies of the countdown are timed from the press, the curve starts at the green lamp, and
+// nothing completes before it.
+TEST_F(Countdown, TheClockRunsFromThePressAndNoRunCompletesBeforeTheGreenLamp)
+{
+    clock.Set(500000); // long after the machine started
+    PressStartStop();
+    Reply(SpeedReply("0"));
+    ASSERT_EQ(dlg->m_nSpeedColumn, 7);
+    clock.Advance(600);
+    Reply(SpeedReply("50"));
+    ASSERT_EQ(Points(), 1u);
+    EXPECT_FLOAT_EQ(dlg->m_graph.m_series[0].m_points[0].x, 0.6f);
+    EXPECT_EQ(dlg->m_graph.m_fXMax, 15.0f);
+    Tick();
+    EXPECT_EQ(Points(), 0u) << "every tick of the first step clears the curve";
+    Ticks(21);
+    ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_BEEP2);
+    clock.Advance(400);
+    Reply(SpeedReply("150"));
+    Reply(SpeedReply("180"));
+    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_BEEP2) << "completed before the start";
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(Points(), 2u);
+    Ticks(22);
+    ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_MEASURING);
+    EXPECT_EQ(Points(), 0u) << "the curve starts again with the clock";
+    clock.Advance(2500);
+    Reply(SpeedReply("180"));
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Beschleunigung von 0 auf 100 dauerte 2.50 Sekunden."));
+}
+
+} // namespace
+} // namespace sprintortest

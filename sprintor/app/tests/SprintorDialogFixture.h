@@ -1,0 +1,132 @@
+#pragma once
+// A Sprintor dialog opened against the stand-in host on port 2000, with a clock and a sound
+// player set by the test. The dialog's own timer is stopped: the test gives every tick itself.
+
+#include "platform/Sound.h"
+#include "platform/StringTable.h"
+#include "platform/TickClock.h"
+#include "platform/testing/Recorders.h"
+#include "platform/testing/RecordingMessageBox.h"
+#include "sprintor/app/SprintorDlg.h"
+#include "sprintor/app/SprintorStrings.h"
+#include "testhost/ReplyPayload.h"
+#include "testhost/TestHost.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTest>
+#include <QThread>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+namespace sprintortest {
+
+// Records each sound; while it "plays", its length passes on the test clock and, when asked,
+// the event loop runs as it may inside a real player.
+class TimedSoundPlayer : public platform::RecordingSoundPlayer {
+public:
+    explicit TimedSoundPlayer(platform::ManualTickClock& clock) : m_clock(clock) {}
+    void PlaySync(const QString& wavPath) override
+    {
+        platform::RecordingSoundPlayer::PlaySync(wavPath);
+        if (m_onPlay)
+            m_onPlay();
+        m_clock.Advance(static_cast<std::uint32_t>(platform::WavDurationMs(wavPath)));
+        if (m_bRunLoop)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void SetRunsEventLoop(bool runLoop) { m_bRunLoop = runLoop; }
+    // Runs while a sound plays.
+    void SetOnPlay(std::function<void()> onPlay) { m_onPlay = std::move(onPlay); }
+    // The file names played, in order.
+    QStringList Names() const
+    {
+        QStringList names;
+        for (const QString& path : played)
+            names << QFileInfo(path).fileName();
+        return names;
+    }
+
+private:
+    platform::ManualTickClock& m_clock;
+    std::function<void()> m_onPlay;
+    bool m_bRunLoop = false;
+};
+
+// "123 456 789 AB" with the engine speed in field 3 and the speed in field 7, its unit in 8.
+inline std::string SpeedReply(const std::string& speed, const std::string& unit = "km/h")
+{
+    return testhost::StandardReply(
+        "123 456 789 AB", {testhost::Entry{1, 0, "850", "/min"}, testhost::Entry{1, 1, speed, unit}});
+}
+
+// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
+// for a while, so the bind is retried for up to two minutes.
+inline std::unique_ptr<testhost::TestHost> HostOnPort2000()
+{
+    auto host = std::make_unique<testhost::TestHost>(2000);
+    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
+        host.reset();
+        QThread::msleep(100);
+        host = std::make_unique<testhost::TestHost>(2000);
+    }
+    return host;
+}
+
+class SprintorDialogTest : public ::testing::Test {
+protected:
+    SprintorDialogTest() : hostOwner(HostOnPort2000()), host(*hostOwner), clockScope(clock), sounds(clock)
+    {
+        SetSprintorStrings();
+    }
+
+    void SetUp() override
+    {
+        ASSERT_EQ(host.Port(), 2000) << "port 2000 stayed taken";
+        host.SetSilent(true);
+        dlg = std::make_unique<CSprintorDlg>();
+        dlg->show();
+        ASSERT_TRUE(host.WaitForConnections(1));
+        dlg->m_timer.Stop();
+    }
+
+    void Tick() { CSprintorDlg::OnTimerTick(dlg.get(), WM_TIMER, 0, 0); }
+    void Ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            Tick();
+    }
+    void PressStartStop() { QTest::mouseClick(&dlg->m_btnStartStop, Qt::LeftButton); }
+    void Reply(const std::string& payload, const std::string& kind = "1")
+    {
+        std::string k = kind, seq = "0", p = payload;
+        CSprintorDlg::OnHostDataReply(dlg.get(), &k, &seq, &p);
+    }
+    // "Los!" and the whole countdown: the run then measures.
+    void ArmAndCountDown()
+    {
+        PressStartStop();
+        Ticks(44);
+        ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_MEASURING);
+    }
+    bool LampIs(const QPixmap& expected) const
+    {
+        return dlg->m_staticLamp.pixmap().toImage() == expected.toImage();
+    }
+    std::size_t Points() const { return dlg->m_graph.m_series.at(0).m_points.size(); }
+    // The last connection the dialog made to the host.
+    int Connection() const { return host.ConnectionCount() - 1; }
+
+    std::unique_ptr<testhost::TestHost> hostOwner;
+    testhost::TestHost& host;
+    platform::ManualTickClock clock{1000};
+    platform::ScopedTickClock clockScope;
+    TimedSoundPlayer sounds;
+    platform::RecordingMessageBox boxes;
+    std::unique_ptr<CSprintorDlg> dlg;
+};
+
+} // namespace sprintortest

@@ -1,0 +1,157 @@
+// testhost: the stand-in host on the command line. Listens on 127.0.0.1, holds the host's lock
+// "Diagnoma-Running", and answers every "DataRequest" with a "DataReply" of the built-in drive.
+
+#include "platform/NamedLock.h"
+#include "testhost/Drive.h"
+#include "testhost/TestHost.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <thread>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: testhost [--port N] [--obd] [--reply PAYLOAD] [--commands]\n"
+    "\n"
+    "Stands in for the diagnostic host: listens on 127.0.0.1 (port 2000 unless --port says\n"
+    "otherwise), holds the host's lock \"Diagnoma-Running\" and answers every \"DataRequest\" with a\n"
+    "\"DataReply\". By default the reply is a drive that loops every minute: engine speed (/min),\n"
+    "road speed from 0 to 130 km/h and back (km/h), fuel rate (l/h) and coolant temperature (°C),\n"
+    "all in group 1 of module 123 456 789 AB.\n"
+    "\n"
+    "  --port N         listen on port N\n"
+    "  --obd            send the drive in the OBD form (module OBD.LBL)\n"
+    "  --reply PAYLOAD  answer every request with this payload instead of the drive\n"
+    "  --commands       read commands from standard input, one a line:\n"
+    "                     quit         send \"Quit\" to every connected plug-in\n"
+    "                     quitclient   send \"QuitClient\"\n"
+    "                     stop         send \"StopRequest\"\n"
+    "                     close        close every connection (FIN)\n"
+    "                     reset        close every connection with a reset (RST)\n"
+    "                     refuse       refuse new connections\n"
+    "                     accept       accept connections again\n"
+    "                     silent       stop answering requests\n"
+    "                     talk         answer requests again\n"
+    "                     status       print the connections and the frames received\n"
+    "                     exit         end the host\n"
+    "  --help           show this text\n"
+    "\n"
+    "Without --commands the host runs until it is interrupted (Ctrl+C).\n"
+    "Example: build/bin/testhost & build/bin/verbrix\n";
+
+std::atomic<bool> g_stop{false};
+
+void OnSignal(int)
+{
+    g_stop = true;
+}
+
+void PrintStatus(const testhost::TestHost& host)
+{
+    std::printf("%d connection(s), %d open\n", host.ConnectionCount(), host.OpenConnectionCount());
+    for (int i = 0; i < host.ConnectionCount(); ++i)
+        std::printf("  %d: %s, %zu frame(s) received, %zu repl(ies) sent\n", i,
+                    host.IsOpen(i) ? "open" : "closed", host.Frames(i).size(), host.ReplyTimes(i).size());
+    std::fflush(stdout);
+}
+
+// Runs one command; false for "exit".
+bool Command(testhost::TestHost& host, const std::string& line)
+{
+    if (line == "exit")
+        return false;
+    if (line == "quit")
+        host.SendQuit();
+    else if (line == "quitclient")
+        host.SendQuitClient();
+    else if (line == "stop")
+        host.SendStopRequest();
+    else if (line == "close")
+        host.CloseConnection(-1, testhost::CloseMode::Fin);
+    else if (line == "reset")
+        host.CloseConnection(-1, testhost::CloseMode::Rst);
+    else if (line == "refuse" || line == "accept")
+        host.SetRefusing(line == "refuse");
+    else if (line == "silent" || line == "talk")
+        host.SetSilent(line == "silent");
+    else if (line == "status")
+        PrintStatus(host);
+    else if (!line.empty())
+        std::printf("unknown command \"%s\" (see --help)\n", line.c_str());
+    std::fflush(stdout);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int port = 2000;
+    bool obd = false;
+    bool commands = false;
+    const char* reply = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg == "--port" && i + 1 < argc) {
+            port = std::atoi(argv[++i]);
+        } else if (arg == "--reply" && i + 1 < argc) {
+            reply = argv[++i];
+        } else if (arg == "--obd") {
+            obd = true;
+        } else if (arg == "--commands") {
+            commands = true;
+        } else {
+            std::fprintf(stderr, "testhost: unknown argument \"%s\"\n\n%s", argv[i], kUsage);
+            return 2;
+        }
+    }
+    if (port <= 0 || port > 65535) {
+        std::fprintf(stderr, "testhost: no valid port\n");
+        return 2;
+    }
+
+    platform::NamedLock lock(testhost::kHostLockName);
+    if (lock.alreadyExisted())
+        std::fprintf(stderr, "testhost: another host holds \"%s\"\n", testhost::kHostLockName);
+
+    testhost::TestHost host(static_cast<std::uint16_t>(port));
+    if (host.Port() == 0) {
+        std::fprintf(stderr, "testhost: cannot listen on 127.0.0.1 port %d\n", port);
+        return 1;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    if (reply) {
+        host.SetReplyPayload(reply);
+    } else {
+        host.SetReplyScript([start, obd](int, int, const testhost::Frame&) -> std::optional<testhost::Reply> {
+            const std::chrono::duration<double> t = std::chrono::steady_clock::now() - start;
+            return testhost::Reply{testhost::DrivePayload(testhost::DriveAt(t.count()), obd)};
+        });
+    }
+    std::printf("testhost: listening on 127.0.0.1 port %d\n", host.Port());
+    std::fflush(stdout);
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    if (commands) {
+        std::string line;
+        while (!g_stop && std::getline(std::cin, line) && Command(host, line)) {
+        }
+        host.Flush(1000);
+    } else {
+        while (!g_stop)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return 0;
+}
