@@ -78,6 +78,11 @@ TestHost::TestHost(std::uint16_t port) : m_port(port)
     if (::pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     OpenListener();
+    // The host's fixed port may be held for a moment by a test run beside this one.
+    for (int tries = 0; m_listener < 0 && port != 0 && tries < 300; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        OpenListener();
+    }
     if (m_listener < 0)
         m_port = 0;
     m_thread = std::thread(&TestHost::Serve, this);

@@ -82,7 +82,8 @@ public:
     // (connection, number of the request on that connection from 0, the request)
     using ReplyScript = std::function<std::optional<Reply>(int connection, int request, const Frame& frame)>;
 
-    // Listens on 127.0.0.1; port 0 takes an ephemeral one.
+    // Listens on 127.0.0.1; port 0 takes an ephemeral one. A fixed port still in use is tried
+    // again for up to 30 s.
     explicit TestHost(std::uint16_t port = 0);
     ~TestHost();
     TestHost(const TestHost&) = delete;
