@@ -192,19 +192,26 @@ TEST_F(VerbrixDlgTest, QuitClosesTheDialogAndTheLink)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST_F(VerbrixDlgTest, BeendenEndsTheDialogAndTheLinkGoesWithIt)
+TEST_F(VerbrixDlgTest, BeendenAndEscapeEndTheDialogAndTheLinkGoesWithIt)
 {
     host.SetReplyPayload(Reply("50", "5"));
-    Open();
-    ASSERT_TRUE(WaitForRequests(0, 2));
-    QTest::mouseClick(dlg->GetDlgItem(IDOK_BEENDEN), Qt::LeftButton);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    const std::size_t sent = RequestCount(0);
-    QTest::qWait(300);
-    EXPECT_LE(RequestCount(0), sent + 1); // one may have been on its way; then the ticks stop
-    dlg.reset();
-    EXPECT_TRUE(WaitForLinkClosed(0));
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "B&eenden");
+        const int connection = host.ConnectionCount();
+        Open();
+        ASSERT_TRUE(WaitForRequests(connection, 2));
+        if (escape)
+            QTest::keyClick(dlg.get(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(dlg->GetDlgItem(IDOK_BEENDEN), Qt::LeftButton);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(dlg->result(), escape ? QDialog::Rejected : QDialog::Accepted);
+        const std::size_t sent = RequestCount(connection);
+        QTest::qWait(300);
+        EXPECT_LE(RequestCount(connection), sent + 1); // one may have been on its way; then the ticks stop
+        dlg.reset();
+        EXPECT_TRUE(WaitForLinkClosed(connection));
+    }
 }
 
 TEST_F(VerbrixDlgTest, ADroppedLinkGivesExactlyOneNewConnection)
