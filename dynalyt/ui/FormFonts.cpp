@@ -28,16 +28,25 @@ QFont BoldFormFont()
     return font;
 }
 
-QFont ChartFont()
+// The chart's text keeps its unhinted widths, so that it is spaced alike on screen and on a
+// page of many times the resolution.
+QFont ChartSans()
 {
     QFont font = Sans();
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
+
+QFont ChartFont()
+{
+    QFont font = ChartSans();
     font.setPixelSize(11); // 8 point at 96 dpi
     return font;
 }
 
 QFont ChartTitleFont()
 {
-    QFont font = Sans();
+    QFont font = ChartSans();
     font.setPixelSize(13); // 10 point at 96 dpi
     font.setBold(true);
     return font;

@@ -1,5 +1,8 @@
 #include "dynalyt/core/NumberFormat.h"
 
+#include "RecordingActions.h"
+#include "TempFiles.h"
+
 #include <QString>
 
 #include <clocale>
@@ -64,8 +67,9 @@ TEST_P(NumberFormatUnderLocale, ReadsWholeNumbersAsDigitsWithASign)
         {"+20", 20},
         {"1500,5", {}},
         {"", {}},
-        {" 1013", {}},
-        {"1013 ", {}},
+        {" 1013", 1013},
+        {"1013 ", 1013},
+        {"1 013", {}},
         {"-", {}},
         {"0x10", {}},
         {"1e3", {}},
@@ -94,6 +98,22 @@ TEST_P(NumberFormatUnderLocale, PrintsFixedPatternsWithHalvesAwayFromZero)
     };
     for (const Case& c : cases)
         EXPECT_EQ(NumberFormat.FormatFloat(c.value, c.decimals).toStdString(), c.text) << c.value;
+}
+
+TEST_P(NumberFormatUnderLocale, ChainAndFileAreTheSame)
+{
+    dynalyt::testing::UnitFixture f;
+    f.Edit(dynalyt::InputEdit::e_abruv) = "1,2";
+    f.Edit(dynalyt::InputEdit::e_gew) = "1000";
+    f.FillGrid(f.unit.fMain.m_beschl, {"1,5;2000;36", "2;3000;39,6"});
+    f.FillGrid(f.unit.fMain.m_ausr, {"0;100", "10;30"});
+    ASSERT_EQ(f.unit.TabsChange(), dynalyt::ChainResult::Filled);
+    EXPECT_EQ(f.unit.TyreRatio, 1.2);
+    EXPECT_EQ(f.unit.fMain.a.Cell(0, 47), "39,60");
+    EXPECT_EQ(f.unit.fMain.a.Cell(1, 1), "1,51");
+    dynalyt::testing::TempFiles files;
+    ASSERT_TRUE(f.unit.SaveMeasurement(files.Path("l.dym")));
+    EXPECT_TRUE(files.Read("l.dym").contains("1,50\t2000,0\t36,00\r\n2,00\t3000,0\t39,60\r\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, NumberFormatUnderLocale, ::testing::Values("C", "de_DE.UTF-8"));
