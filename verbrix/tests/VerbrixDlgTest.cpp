@@ -9,7 +9,6 @@
 #include "verbrix/AboutDlg.h"
 #include "verbrix/Resource.h"
 #include "verbrix/VerbrixStrings.h"
-#include "verbrix/tests/HostPort.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -39,7 +38,7 @@ protected:
     void SetUp() override
     {
         InstallVerbrixStrings();
-        ASSERT_NE(host.Port(), 0) << "port 2000 stays taken";
+        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
     }
 
     void Open()
@@ -87,8 +86,7 @@ protected:
     }
 
     platform::RecordingMessageBox boxes;
-    std::unique_ptr<testhost::TestHost> hostOnPort = ClaimHostPort();
-    testhost::TestHost& host = *hostOnPort;
+    testhost::TestHost host{2000}; // waits while another build's suite holds the port
     std::unique_ptr<CVerbrixDlg> dlg;
 };
 
