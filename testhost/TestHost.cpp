@@ -1,5 +1,7 @@
 #include "testhost/TestHost.h"
 
+#include "testhost/PortLock.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
@@ -75,9 +77,16 @@ std::string FrameBytes(const std::string& name, const std::string& kind, const s
 
 TestHost::TestHost(std::uint16_t port) : m_port(port)
 {
+    if (port != 0)
+        m_portLock = std::make_unique<PortLock>(port, 300000);
     if (::pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     OpenListener();
+    // The host's fixed port may be held for a moment by someone else still.
+    for (int tries = 0; m_listener < 0 && port != 0 && tries < 300; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        OpenListener();
+    }
     if (m_listener < 0)
         m_port = 0;
     m_thread = std::thread(&TestHost::Serve, this);

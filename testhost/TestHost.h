@@ -43,6 +43,8 @@
 
 namespace testhost {
 
+class PortLock;
+
 using Clock = std::chrono::steady_clock;
 
 // The lock by which the plug-ins see that the host runs.
@@ -82,7 +84,9 @@ public:
     // (connection, number of the request on that connection from 0, the request)
     using ReplyScript = std::function<std::optional<Reply>(int connection, int request, const Frame& frame)>;
 
-    // Listens on 127.0.0.1; port 0 takes an ephemeral one.
+    // Listens on 127.0.0.1; port 0 takes an ephemeral one. A fixed port is first claimed
+    // machine-wide (PortLock.h: hosts of test runs side by side wait for each other, up to
+    // 5 minutes), and while still in use it is tried again for up to 30 s.
     explicit TestHost(std::uint16_t port = 0);
     ~TestHost();
     TestHost(const TestHost&) = delete;
@@ -138,6 +142,7 @@ private:
     int NextTimeoutMs() const;
     template <class Pred> bool WaitUntil(int timeoutMs, Pred pred) const;
 
+    std::unique_ptr<PortLock> m_portLock;
     std::uint16_t m_port = 0;
     int m_listener = -1;
     int m_wake[2] = {-1, -1};
