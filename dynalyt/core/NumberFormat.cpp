@@ -59,7 +59,9 @@ std::optional<int> DecimalFormat::StrToInt(const QString& text)
 {
     if (!IsAscii(text))
         return std::nullopt;
-    const QByteArray bytes = text.toLatin1();
+    // Blanks around the number are allowed, as around a decimal number: values typed into
+    // the settings file by hand often carry them.
+    const QByteArray bytes = text.toLatin1().trimmed();
     qsizetype pos = 0;
     bool negative = false;
     if (pos < bytes.size() && (bytes[pos] == '+' || bytes[pos] == '-'))

@@ -24,7 +24,8 @@ public:
     std::optional<double> StrToFloat(const QString& text) const;
     std::optional<double> StrToFloat(std::string_view bytes) const;
 
-    // A whole number: an optional sign and decimal digits, within 32 bits; nothing else.
+    // A whole number: blanks around it, an optional sign and decimal digits, within 32 bits;
+    // nothing else.
     static std::optional<int> StrToInt(const QString& text);
 
 private:

@@ -64,11 +64,13 @@ TEST_F(SettingsFile, EmptyLinesCountButChangeNothing)
 {
     unit.fMain.s_zeit = "before";
     Edit(InputEdit::e_gew) = "1500";
-    unit.ReadSettingsFile(files.Write("s.ini", "S\n\n /min\r\n\r\n\r\n990"));
+    unit.ReadSettingsFile(files.Write("s.ini", "S\n\n /min\r\n\r\n\r\n 990"));
     EXPECT_EQ(unit.fMain.s_zeit, "before");
     EXPECT_EQ(unit.fMain.s_umin, " /min");
     EXPECT_EQ(Edit(InputEdit::e_gew), "1500");
-    EXPECT_EQ(Edit(InputEdit::e_luftdr), "990");
+    EXPECT_EQ(Edit(InputEdit::e_luftdr), " 990"); // as it stands; the computation reads it
+    unit.TabsChange();
+    EXPECT_EQ(unit.AirPressure, 990);
     EXPECT_EQ(Edit(InputEdit::e_leergew), ""); // the weight is not a partial weight
 }
 
