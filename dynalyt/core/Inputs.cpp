@@ -1,5 +1,5 @@
-// The inputs of page "Eingaben", their plausibility checks, and TabsChange, the one entry of
-// the whole computation.
+// The inputs of page "Eingaben": the sum of the partial weights, the reading of the four
+// inputs the computation uses, their plausibility checks and the air correction.
 
 #include "dynalyt/core/DynalytError.h"
 #include "dynalyt/core/MainUnit.h"
@@ -8,8 +8,6 @@
 #include <cmath>
 
 namespace dynalyt {
-
-MainUnit::MainUnit(IFormActions& actions) : m_actions(actions) {}
 
 void MainUnit::e_leergewChange()
 {
@@ -60,41 +58,6 @@ void MainUnit::CheckInputs()
         m_actions.ShowPage(Page::ts1);
         m_actions.FocusEdit(InputEdit::e_luftdr);
     }
-}
-
-ChainResult MainUnit::TabsChange()
-{
-    ReadInputs();
-    CheckInputs();
-    try {
-        ClearResults();
-        ReadRuns();
-        if (AccelRun.size() < 2 || CoastRun.size() < 2)
-            return ChainResult::TooFewSamples;
-        RunChain();
-        return ChainResult::Filled;
-    } catch (const DynalytError& e) {
-        m_actions.ShowMessage(e.Text());
-        return ChainResult::Failed;
-    }
-}
-
-void MainUnit::RunChain()
-{
-    ResampleRun();
-    InterpolateCoastTimes();
-    ComputeEnergyAndPower();
-    SumPower();
-    SmoothPower();
-    CorrectPower();
-    // Values beyond a double (from absurd grid entries) end the chain here, before any of
-    // them reaches a text or the chart.
-    for (const ResultRow& r : ResultRows)
-        for (double v : {r.kmh, r.tAcc, r.tCoast, r.rpm, r.v, r.E, r.pAcc, r.pDrag, r.pSum, r.pSmooth,
-                         r.pCorr, r.torque, r.g})
-            CheckedFinite(v);
-    FillResultTable();
-    FillChart();
 }
 
 } // namespace dynalyt
