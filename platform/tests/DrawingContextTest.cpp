@@ -1,0 +1,276 @@
+#include "platform/Colour.h"
+#include "platform/DC.h"
+#include "platform/GdiFont.h"
+#include "platform/SystemMetrics.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <limits>
+
+using platform::Bitmap;
+using platform::Brush;
+using platform::CDC;
+using platform::LogFont;
+using platform::Pen;
+using platform::Rect;
+
+namespace {
+
+// A memory context over a white surface.
+class Surface {
+public:
+    Surface(int w, int h)
+    {
+        dc.CreateCompatibleDC(nullptr);
+        bitmap.CreateCompatibleBitmap(w, h);
+        dc.SelectObject(bitmap);
+    }
+    std::string Row(int y, int x0, int x1) const
+    {
+        std::string s;
+        for (int x = x0; x < x1; ++x) {
+            const COLORREF c = dc.GetPixel(x, y);
+            s += c == 0xFFFFFF ? '.' : c == 0 ? '#' : 'o';
+        }
+        return s;
+    }
+    // The bounding box of the pixels that are not white.
+    QRect Inked() const
+    {
+        QRect r;
+        const QImage& image = *bitmap.Image();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    }
+    CDC dc;
+    Bitmap bitmap;
+};
+
+TEST(DrawingContext, StartsFromTheWindowsDefaults)
+{
+    Surface s(10, 10);
+    EXPECT_EQ(s.dc.GetCurrentPen(), (Pen{PS_SOLID, 1, 0}));
+    EXPECT_EQ(s.dc.GetCurrentBrush(), Brush::Solid(0xFFFFFF));
+    EXPECT_EQ(s.dc.GetTextColor(), 0u);
+    EXPECT_EQ(s.dc.GetBkColor(), 0xFFFFFFu);
+    EXPECT_EQ(s.dc.GetBkMode(), OPAQUE);
+    EXPECT_EQ(s.dc.GetTextAlign(), TA_LEFT | TA_TOP);
+    EXPECT_EQ(s.dc.GetCurrentPosition(), (POINT{0, 0}));
+    EXPECT_EQ(s.dc.GetMapMode(), MM_TEXT);
+    EXPECT_FALSE(s.dc.IsPrinting());
+}
+
+TEST(DrawingContext, LinesLeaveOutTheirEndPixelAndCarryThePosition)
+{
+    Surface s(12, 4);
+    s.dc.MoveTo(2, 1);
+    s.dc.LineTo(8, 1);
+    s.dc.LineTo(8, 3);
+    EXPECT_EQ(s.Row(1, 0, 12), "..#######...") << "the second line starts where the first stopped short";
+    EXPECT_EQ(s.Row(2, 0, 12), "........#...");
+    EXPECT_EQ(s.Row(3, 0, 12), "............");
+    EXPECT_EQ(s.dc.GetCurrentPosition(), (POINT{8, 3}));
+}
+
+TEST(DrawingContext, DotsAreThreeOnThreeOffWithGapsInTheBackground)
+{
+    Surface s(16, 2);
+    s.dc.FillSolidRect(Rect(0, 0, 16, 2), RGB(255, 0, 0));
+    s.dc.SetBkColor(0xFFFFFF);
+    s.dc.SelectObject(Pen{PS_DOT, 1, 0});
+    s.dc.MoveTo(0, 0);
+    s.dc.LineTo(15, 0);
+    EXPECT_EQ(s.Row(0, 0, 16), "###...###...###o");
+    s.dc.SetBkMode(TRANSPARENT);
+    s.dc.MoveTo(0, 1);
+    s.dc.LineTo(15, 1);
+    EXPECT_EQ(s.Row(1, 0, 16), "###ooo###ooo###o");
+}
+
+TEST(DrawingContext, FarCoordinatesAreClippedNotLooped)
+{
+    Surface s(20, 20);
+    const int big = std::numeric_limits<int>::max();
+    const POINT line[] = {{-big, 10}, {big, 10}, {big, -big}};
+    s.dc.Polyline(line, 3);
+    EXPECT_EQ(s.Row(10, 0, 20), std::string(20, '#'));
+    s.dc.FillSolidRect(Rect(-big, -big, big, big), 0xFFFFFF);
+    EXPECT_TRUE(s.Inked().isNull());
+    s.dc.SetTextAlign(TA_LEFT | TA_TOP);
+    EXPECT_TRUE(s.dc.TextOut(big, big, "far"));
+    EXPECT_TRUE(s.Inked().isNull());
+}
+
+TEST(DrawingContext, RectanglesAndFillsKeepTheRightAndBottomEdgesOut)
+{
+    Surface s(8, 6);
+    s.dc.SelectObject(Brush::Solid(RGB(255, 0, 0)));
+    s.dc.Rectangle(1, 1, 6, 5);
+    EXPECT_EQ(s.Row(0, 0, 8), "........");
+    EXPECT_EQ(s.Row(1, 0, 8), ".#####..");
+    EXPECT_EQ(s.Row(2, 0, 8), ".#ooo#..");
+    EXPECT_EQ(s.Row(4, 0, 8), ".#####..");
+    EXPECT_EQ(s.Row(5, 0, 8), "........");
+
+    s.dc.FillSolidRect(Rect(0, 0, 2, 1), RGB(0, 0, 0));
+    EXPECT_EQ(s.Row(0, 0, 8), "##......");
+    EXPECT_EQ(s.dc.GetBkColor(), 0u) << "the fill leaves its colour as the background";
+}
+
+TEST(DrawingContext, SunkenEdgeUsesTheFixedSystemColours)
+{
+    Surface s(6, 6);
+    Rect r(0, 0, 6, 6);
+    s.dc.DrawEdge(&r, EDGE_SUNKEN, BF_RECT);
+    EXPECT_EQ(s.dc.GetPixel(0, 0), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(s.dc.GetPixel(5, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(s.dc.GetPixel(0, 5), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(s.dc.GetPixel(1, 1), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(s.dc.GetPixel(4, 4), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(s.dc.GetPixel(2, 2), 0xFFFFFFu);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19);
+}
+
+TEST(DrawingContext, ClipIntersectsAndRestoresWithTheSavedState)
+{
+    Surface s(10, 3);
+    const int saved = s.dc.SaveDC();
+    s.dc.IntersectClipRect(2, 0, 6, 3);
+    s.dc.SelectObject(Pen{PS_SOLID, 1, 0x0000FF});
+    s.dc.MoveTo(0, 0);
+    s.dc.LineTo(10, 0);
+    EXPECT_EQ(s.Row(0, 0, 10), "..oooo....");
+    Rect box;
+    EXPECT_EQ(s.dc.GetClipBox(&box), SIMPLEREGION);
+    EXPECT_EQ(box, Rect(2, 0, 6, 3));
+    EXPECT_TRUE(s.dc.RestoreDC(saved));
+    EXPECT_EQ(s.dc.GetCurrentPen().color, 0u);
+    s.dc.MoveTo(0, 1);
+    s.dc.LineTo(10, 1);
+    EXPECT_EQ(s.Row(1, 0, 10), "##########");
+    EXPECT_FALSE(s.dc.RestoreDC(-1)) << "nothing saved any more";
+}
+
+TEST(DrawingContext, WindowOriginShiftsLogicalCoordinates)
+{
+    Surface s(10, 10);
+    s.dc.SetWindowOrg(100, 200);
+    s.dc.SetPixel(103, 204, 0);
+    s.dc.SetWindowOrg(0, 0);
+    EXPECT_EQ(s.dc.GetPixel(3, 4), 0u);
+    POINT p{5, 5};
+    s.dc.SetWindowOrg(100, 200);
+    s.dc.LPtoDP(&p);
+    EXPECT_EQ(p, (POINT{-95, -195}));
+}
+
+TEST(DrawingContext, FontsHaveTheCellHeightAskedFor)
+{
+    for (int height : {8, 11, 13, 15, 16, 19, 23, 60}) {
+        for (int weight : {FW_NORMAL, FW_BOLD}) {
+            LogFont lf = platform::DefaultGuiFont();
+            lf.lfHeight = height;
+            lf.lfWeight = weight;
+            const platform::ResolvedFont& font = platform::ResolveFont(lf);
+            EXPECT_EQ(font.Height(), height);
+            EXPECT_LE(QFontMetrics(font.font).height(), height) << "the glyphs fit the cell";
+            EXPECT_EQ(font.font.family(), QString(platform::kSansFace)) << "the fixed test font is installed";
+        }
+    }
+}
+
+TEST(DrawingContext, TextIsPlacedByItsAlignmentOverAnOpaqueCell)
+{
+    struct Case {
+        UINT align;
+        int dx, dy; // where the cell's left-top lies from the reference point, in widths and heights
+    } cases[] = {{TA_LEFT | TA_TOP, 0, 0}, {TA_RIGHT | TA_BOTTOM, -1, -1}, {TA_CENTER | TA_TOP, -2, 0}};
+    for (const Case& c : cases) {
+        Surface s(200, 60);
+        LogFont lf = platform::DefaultGuiFont();
+        lf.lfHeight = 16;
+        s.dc.SelectObject(lf);
+        s.dc.SetBkColor(RGB(0, 255, 0));
+        s.dc.SetTextAlign(c.align);
+        const SIZE size = s.dc.GetTextExtent("Wg9");
+        EXPECT_EQ(size.cy, 16);
+        s.dc.TextOut(100, 30, "Wg9");
+        const int left = 100 + (c.dx == -2 ? -size.cx / 2 : c.dx * size.cx);
+        const int top = 30 + c.dy * size.cy;
+        EXPECT_EQ(s.Inked(), QRect(left, top, size.cx, size.cy)) << c.align;
+        EXPECT_EQ(s.dc.GetPixel(left, top), RGB(0, 255, 0));
+    }
+}
+
+TEST(DrawingContext, UpwardTextHasItsFootAtTheReferenceForBottomAlignment)
+{
+    Surface s(60, 200);
+    LogFont lf = platform::DefaultGuiFont();
+    lf.lfHeight = 16;
+    lf.lfEscapement = 900;
+    s.dc.SelectObject(lf);
+    s.dc.SetBkColor(RGB(0, 255, 0));
+    s.dc.SetTextAlign(TA_CENTER | TA_BOTTOM);
+    const SIZE size = s.dc.GetTextExtent("Title");
+    s.dc.TextOut(40, 100, "Title");
+    EXPECT_EQ(s.Inked(), QRect(40 - size.cy, 100 - size.cx + size.cx / 2, size.cy, size.cx));
+}
+
+TEST(DrawingContext, BlitsCopyAndCombine)
+{
+    Surface source(4, 1), target(4, 1);
+    source.dc.SetPixel(0, 0, RGB(255, 0, 0));
+    source.dc.SetPixel(1, 0, RGB(0, 0, 255));
+    target.dc.FillSolidRect(Rect(0, 0, 4, 1), RGB(0, 0, 255));
+    target.dc.BitBlt(0, 0, 1, 1, &source.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(target.dc.GetPixel(0, 0), RGB(255, 0, 0));
+    target.dc.BitBlt(1, 0, 1, 1, &source.dc, 0, 0, SRCPAINT);
+    EXPECT_EQ(target.dc.GetPixel(1, 0), RGB(255, 0, 255));
+    // A surface copied onto itself, overlapping.
+    source.dc.BitBlt(1, 0, 2, 1, &source.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(source.dc.GetPixel(1, 0), RGB(255, 0, 0));
+    EXPECT_EQ(source.dc.GetPixel(2, 0), RGB(0, 0, 255));
+}
+
+TEST(DrawingContext, ScrollMovesPixelsWithinTheClip)
+{
+    Surface s(6, 1);
+    s.dc.SetPixel(3, 0, 0);
+    s.dc.SetPixel(1, 0, 0);
+    s.dc.ScrollDC(-1, 0, Rect(2, 0, 6, 1), Rect(2, 0, 6, 1));
+    EXPECT_EQ(s.Row(0, 0, 6), ".##...") << "the pixel at 3 moved to 2; what left the clip is gone";
+}
+
+TEST(DrawingContext, PrinterContextDrawsBetweenStartAndEndOfTheDocument)
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("page.pdf"));
+    CDC dc(&printer);
+    EXPECT_TRUE(dc.IsPrinting());
+    ASSERT_GT(dc.StartDoc("doc"), 0);
+    EXPECT_GT(dc.StartPage(), 0);
+    EXPECT_GT(dc.GetDeviceCaps(VERTRES), 1000);
+    dc.MoveTo(0, 0);
+    dc.LineTo(1000, 1000);
+    EXPECT_GT(dc.EndPage(), 0);
+    EXPECT_GT(dc.EndDoc(), 0);
+    EXPECT_GT(QFileInfo(dir.filePath("page.pdf")).size(), 0);
+
+    QPrinter nowhere(QPrinter::HighResolution);
+    nowhere.setOutputFormat(QPrinter::PdfFormat);
+    nowhere.setOutputFileName(dir.filePath("missing/dir/page.pdf"));
+    CDC failing(&nowhere);
+    EXPECT_EQ(failing.StartDoc("doc"), SP_ERROR);
+    EXPECT_GT(failing.AbortDoc(), 0);
+}
+
+} // namespace
