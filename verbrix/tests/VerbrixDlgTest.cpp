@@ -9,7 +9,6 @@
 #include "verbrix/AboutDlg.h"
 #include "verbrix/Resource.h"
 #include "verbrix/VerbrixStrings.h"
-#include "verbrix/tests/HostPort.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -39,7 +38,7 @@ protected:
     void SetUp() override
     {
         InstallVerbrixStrings();
-        ASSERT_NE(host.Port(), 0) << "port 2000 stays taken";
+        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
     }
 
     void Open()
@@ -87,8 +86,7 @@ protected:
     }
 
     platform::RecordingMessageBox boxes;
-    std::unique_ptr<testhost::TestHost> hostOnPort = ClaimHostPort();
-    testhost::TestHost& host = *hostOnPort;
+    testhost::TestHost host{2000}; // waits while another build's suite holds the port
     std::unique_ptr<CVerbrixDlg> dlg;
 };
 
@@ -192,19 +190,26 @@ TEST_F(VerbrixDlgTest, QuitClosesTheDialogAndTheLink)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST_F(VerbrixDlgTest, BeendenEndsTheDialogAndTheLinkGoesWithIt)
+TEST_F(VerbrixDlgTest, BeendenAndEscapeEndTheDialogAndTheLinkGoesWithIt)
 {
     host.SetReplyPayload(Reply("50", "5"));
-    Open();
-    ASSERT_TRUE(WaitForRequests(0, 2));
-    QTest::mouseClick(dlg->GetDlgItem(IDOK_BEENDEN), Qt::LeftButton);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_EQ(dlg->result(), QDialog::Accepted);
-    const std::size_t sent = RequestCount(0);
-    QTest::qWait(300);
-    EXPECT_LE(RequestCount(0), sent + 1); // one may have been on its way; then the ticks stop
-    dlg.reset();
-    EXPECT_TRUE(WaitForLinkClosed(0));
+    for (const bool escape : {false, true}) {
+        SCOPED_TRACE(escape ? "Escape" : "B&eenden");
+        const int connection = host.ConnectionCount();
+        Open();
+        ASSERT_TRUE(WaitForRequests(connection, 2));
+        if (escape)
+            QTest::keyClick(dlg.get(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(dlg->GetDlgItem(IDOK_BEENDEN), Qt::LeftButton);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_EQ(dlg->result(), escape ? QDialog::Rejected : QDialog::Accepted);
+        const std::size_t sent = RequestCount(connection);
+        QTest::qWait(300);
+        EXPECT_LE(RequestCount(connection), sent + 1); // one may have been on its way; then the ticks stop
+        dlg.reset();
+        EXPECT_TRUE(WaitForLinkClosed(connection));
+    }
 }
 
 TEST_F(VerbrixDlgTest, ADroppedLinkGivesExactlyOneNewConnection)

@@ -2,7 +2,6 @@
 
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
-#include "verbrix/tests/HostPort.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -24,7 +23,7 @@ class VerbrixProcessTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(host.Port(), 0) << "port 2000 stays taken";
+        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
         host.SetReplyPayload(testhost::StandardReply(
             "03L906022  ", {testhost::Entry{5, 0, "50", "km/h"}, testhost::Entry{5, 1, "5", "l/h"}}));
     }
@@ -56,8 +55,7 @@ protected:
         return n;
     }
 
-    std::unique_ptr<testhost::TestHost> hostOnPort = ClaimHostPort();
-    testhost::TestHost& host = *hostOnPort;
+    testhost::TestHost host{2000}; // waits while another build's suite holds the port
     std::vector<std::unique_ptr<QProcess>> processes;
 };
 
