@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -221,8 +222,18 @@ void TfMain::CommitEditors()
     m_ausr->CommitEditor();
 }
 
+void TfMain::BindEdit(QLineEdit* edit, QString& text)
+{
+    connect(edit, &QLineEdit::textChanged, this, [this, &text](const QString& changed) {
+        if (!m_bShowingTexts)
+            text = changed;
+    });
+}
+
 void TfMain::ShowTexts()
 {
+    m_bShowingTexts = true;
+    const auto done = qScopeGuard([this] { m_bShowingTexts = false; });
     const FormTexts& t = m_unit.fMain;
     for (int i = 0; i < InputEditCount; ++i)
         ShowText(EditOf(static_cast<InputEdit>(i)), t.edits[i]);

@@ -158,9 +158,12 @@ private:
     void Handle(const std::function<void()>& handler);
     void CommitEditors();
     void ShowTexts();
+    // What the user changes in an edit (typing, pasting, undoing) goes into the core's text.
+    void BindEdit(QLineEdit* edit, QString& text);
 
     QString m_programPath;
     bool m_bShown = false;
+    bool m_bShowingTexts = false; // the edits are being set from the core's texts
 };
 
 } // namespace dynalyt

@@ -104,11 +104,13 @@ void TfMain::CreatePageInputs()
 
     for (int i = 0; i < InputEditCount; ++i) {
         const auto which = static_cast<InputEdit>(i);
-        connect(EditOf(which), &QLineEdit::textEdited, this,
-                [this, which](const QString& text) { m_unit.fMain.Edit(which) = text; });
+        BindEdit(EditOf(which), m_unit.fMain.Edit(which));
     }
     for (QLineEdit* partial : {e_leergew, e_insassengew, e_kraftstoffgew, e_sonstgew})
-        connect(partial, &QLineEdit::textEdited, this, &TfMain::e_leergewChange);
+        connect(partial, &QLineEdit::textChanged, this, [this] {
+            if (!m_bShowingTexts)
+                e_leergewChange();
+        });
 }
 
 void TfMain::CreatePageRuns()
@@ -243,9 +245,9 @@ void TfMain::CreatePageSettings()
         m_unit.fMain.z_trenner = index;
         z_trennerChange();
     });
-    connect(s_zeit, &QLineEdit::textEdited, this, [this](const QString& t) { m_unit.fMain.s_zeit = t; });
-    connect(s_umin, &QLineEdit::textEdited, this, [this](const QString& t) { m_unit.fMain.s_umin = t; });
-    connect(s_kmh, &QLineEdit::textEdited, this, [this](const QString& t) { m_unit.fMain.s_kmh = t; });
+    BindEdit(s_zeit, m_unit.fMain.s_zeit);
+    BindEdit(s_umin, m_unit.fMain.s_umin);
+    BindEdit(s_kmh, m_unit.fMain.s_kmh);
     connect(zsetzen, &QPushButton::clicked, this, &TfMain::zsetzenClick);
 }
 

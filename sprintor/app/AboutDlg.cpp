@@ -2,6 +2,7 @@
 
 #include "platform/DialogUnits.h"
 #include "platform/PointFont.h"
+#include "platform/SystemMetrics.h"
 #include "sprintor/app/Icon.h"
 #include "sprintor/app/SprintorDlg.h"
 
@@ -12,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     using platform::DialogRect;
     setWindowTitle(QStringLiteral("About Sprintor"));
-    setFont(platform::DialogFont());
+    setFont(platform::PointFont(80, QString::fromLatin1(platform::kSansFace)));
     setFixedSize(DialogRect(0, 0, 235, 66).size());
 
     auto* icon = new QLabel(this);

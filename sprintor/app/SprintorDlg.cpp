@@ -9,9 +9,11 @@
 #include "platform/PointFont.h"
 #include "platform/Shell.h"
 #include "platform/StringTable.h"
+#include "platform/SystemMetrics.h"
 #include "platform/WindowStyles.h"
 #include "sprintor/app/AboutDlg.h"
 #include "sprintor/app/AppName.h"
+#include "sprintor/app/GroupFrame.h"
 #include "sprintor/app/Icon.h"
 #include "sprintor/app/IntExchange.h"
 #include "sprintor/app/Lamps.h"
@@ -19,7 +21,6 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QGroupBox>
 #include <QMenu>
 #include <QRegularExpressionValidator>
 
@@ -30,16 +31,19 @@ namespace {
 
 constexpr UINT kTickMs = 50;
 
+// A static text; the machine's font may be wider than the one the layout was made for, so the
+// text is never clipped.
 QLabel* AddStatic(QWidget* parent, const QString& text, QRect rect)
 {
     auto* label = new QLabel(text, parent);
+    rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
     label->setGeometry(rect);
     return label;
 }
 
 void AddGroupBox(QWidget* parent, const char* title, QRect rect)
 {
-    auto* box = new QGroupBox(QString::fromUtf8(title), parent);
+    auto* box = new CGroupFrame(QString::fromUtf8(title), parent);
     box->setGeometry(rect);
     box->lower();
 }
@@ -69,7 +73,7 @@ QString CSprintorDlg::MakerName()
 
 QString CSprintorDlg::MakerUrl()
 {
-    return QStringLiteral("http://www.musterwerk.example.org/");
+    return QStringLiteral("http://musterwerk.example.org/");
 }
 
 void CSprintorDlg::BuildTemplate()
@@ -78,7 +82,8 @@ void CSprintorDlg::BuildTemplate()
     setWindowTitle(MakerName() + QStringLiteral(" - Sprintor"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFont(platform::DialogFont());
+    // The platform's sans font: its widths are close to those the layout was made for.
+    setFont(platform::PointFont(80, QString::fromLatin1(platform::kSansFace)));
     setFixedSize(DialogRect(0, 0, 353, 249).size());
 
     AddGroupBox(this, "Beschleunigungsintervall", DialogRect(7, 7, 118, 31));
@@ -120,7 +125,7 @@ void CSprintorDlg::BuildTemplate()
     const QRect lampRect = DialogRect(330, 4, 16, 34);
     m_staticLamp.setGeometry(lampRect.x(), lampRect.y(), m_bmpLampOff.width() + 2, m_bmpLampOff.height() + 2);
 
-    m_staticUrl = AddStatic(this, QStringLiteral("www.musterwerk.example.org"), DialogRect(122, 228, 98, 8));
+    m_staticUrl = AddStatic(this, QStringLiteral("musterwerk.example.org"), DialogRect(122, 228, 98, 8));
     m_staticUrl->setObjectName(QString::number(IDC_URL));
     m_staticUrl->installEventFilter(this);
 

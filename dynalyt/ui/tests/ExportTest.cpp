@@ -108,14 +108,26 @@ TEST_F(Export, PrintWritesOneJobNamedAfterTheChart)
     EXPECT_GT(file.size(), 2000);
 }
 
-TEST_F(Export, PrintWithoutPrinterSaysSo)
+TEST_F(Export, PrintFailuresAreShownAndTheProgramGoesOn)
 {
-    printer = std::make_unique<platform::PdfDefaultPrinter>(QString());
-    form->drucken->trigger();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Es ist kein Drucker installiert."));
-    EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Dynalyt V3.0.8"));
-    EXPECT_TRUE(form->isVisible());
+    struct Case {
+        QString pdf; // empty: no printer installed
+        const char* text;
+    };
+    const Case cases[] = {
+        {QString(), "Es ist kein Drucker installiert."},
+        {Path(QStringLiteral("fehlt/druck.pdf")), "Der Druckauftrag kann nicht gestartet werden."},
+    };
+    for (const Case& c : cases) {
+        boxes.Clear();
+        printer.reset();
+        printer = std::make_unique<platform::PdfDefaultPrinter>(c.pdf);
+        form->drucken->trigger();
+        ASSERT_EQ(boxes.Boxes().size(), 1u) << c.text;
+        EXPECT_EQ(boxes.Boxes()[0].text, QString::fromUtf8(c.text));
+        EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Dynalyt V3.0.8"));
+        EXPECT_TRUE(form->isVisible());
+    }
 }
 
 } // namespace

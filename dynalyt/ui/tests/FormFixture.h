@@ -13,6 +13,13 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace dynalyt::testing {
 

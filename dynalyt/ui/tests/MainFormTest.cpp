@@ -191,6 +191,11 @@ TEST_F(MainForm, PartialWeightsSumIntoTheVehicleWeight)
     EXPECT_EQ(form->m_unit.fMain.Edit(InputEdit::e_gew), QStringLiteral("1500"));
     TypeEdit(form->e_sonstgew, QStringLiteral("10"));
     EXPECT_EQ(form->e_gew->text(), QStringLiteral("1401"));
+    // Undoing is a change of the user's too.
+    QTest::keyClick(form->e_sonstgew, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->e_sonstgew->text(), QString());
+    EXPECT_EQ(form->m_unit.fMain.Edit(InputEdit::e_sonstgew), QString());
+    EXPECT_EQ(form->e_gew->text(), QStringLiteral("1391"));
 }
 
 TEST_F(MainForm, SeparatorFollowsTheUsersChoice)

@@ -1,0 +1,34 @@
+#include "sprintor/app/GroupFrame.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int kTitleIndent = 6;
+constexpr int kTitlePadding = 2;
+
+} // namespace
+
+CGroupFrame::CGroupFrame(const QString& title, QWidget* parent) : QWidget(parent), m_strTitle(title)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void CGroupFrame::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int top = fm.height() / 2;
+    const QRect frame(0, top, width() - 2, height() - top - 2);
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor light = palette().color(QPalette::Light);
+    p.setPen(light);
+    p.drawRect(frame.translated(1, 1));
+    p.setPen(shadow);
+    p.drawRect(frame);
+    const int textWidth = fm.horizontalAdvance(m_strTitle);
+    const QRect text(kTitleIndent, 0, textWidth + 2 * kTitlePadding, fm.height());
+    p.fillRect(text, palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(text, Qt::AlignCenter, m_strTitle);
+}

@@ -1,0 +1,17 @@
+#pragma once
+// A group box drawn as the dialogs' platform draws it: an etched frame whose top line runs
+// through the middle of the title, the title left-aligned on it.
+
+#include <QWidget>
+
+class CGroupFrame : public QWidget {
+public:
+    CGroupFrame(const QString& title, QWidget* parent);
+    QString Title() const { return m_strTitle; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_strTitle;
+};
