@@ -105,134 +105,177 @@ int LabelWidth(const QFontMetrics& fm, const Ticks& ticks)
     return w;
 }
 
-} // namespace
+// One painting of the chart: the layout worked out once, then each part drawn on it.
+class ChartPainter {
+public:
+    ChartPainter(QPainter& p, const ChartModel& chart, const QSize& size);
+    void Paint();
 
-void PaintChart(QPainter& p, const ChartModel& chart, const QSize& size)
+private:
+    double X(double v) const { return std::round(m_xs.Valid() ? m_xs(v) : m_plot.left()); }
+    double YLeft(double v) const { return std::round(m_ys.Valid() ? m_ys(v) : m_plot.bottom()); }
+    double YRight(double v) const { return std::round(m_rs.Valid() ? m_rs(v) : m_plot.bottom()); }
+    void DrawTitle();
+    void DrawGrid();
+    void DrawAxes();
+    void DrawSeries();
+    void DrawLegend();
+
+    QPainter& m_p;
+    const ChartModel& m_chart;
+    const QSize m_size;
+    const ChartSeries* m_series[3];
+    QFontMetrics m_fm;
+    int m_titleHeight;
+    QRect m_plot;
+    QRect m_legend;
+    Ticks m_bottomTicks, m_leftTicks, m_rightTicks;
+    Scale m_xs{}, m_ys{}, m_rs{};
+};
+
+ChartPainter::ChartPainter(QPainter& p, const ChartModel& chart, const QSize& size)
+    : m_p(p), m_chart(chart), m_size(size), m_series{&chart.Series1, &chart.Series2, &chart.Series3},
+      m_fm(ChartFont(), p.device()), m_titleHeight(QFontMetrics(ChartTitleFont(), p.device()).height())
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    const QRect whole(QPoint(0, 0), size);
-    p.fillRect(whole, Qt::white);
-
-    // Title.
-    p.setFont(ChartTitleFont());
-    const QFontMetrics titleFm = p.fontMetrics();
-    int top = kGap;
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, top, size.width(), titleFm.height()), Qt::AlignHCenter | Qt::AlignTop, chart.Title);
-    top += titleFm.height() + kGap;
-
-    p.setFont(ChartFont());
-    const QFontMetrics fm = p.fontMetrics();
-
-    // Legend on the right.
-    const ChartSeries* series[] = {&chart.Series1, &chart.Series2, &chart.Series3};
     int legendText = 0;
-    for (const ChartSeries* s : series)
-        legendText = std::max(legendText, fm.horizontalAdvance(s->Title()));
+    for (const ChartSeries* s : m_series)
+        legendText = std::max(legendText, m_fm.horizontalAdvance(s->Title()));
     const int legendW = kGap + kLegendLine + kGap + legendText + 2 * kGap;
-    const int legendH = 3 * fm.height() + 2 * kGap;
 
-    // The plot's frame: room for the turned left title and labels, the bottom labels and title,
-    // the right labels and title, and the legend.
-    const int bottomRoom = kTick + fm.height() + kGap + fm.height() + kGap;
-    const double plotHeightGuess = size.height() - top - bottomRoom;
-    const Ticks leftTicks = AxisTicks(chart.LeftAxis, plotHeightGuess, fm.height() + 2);
-    const Ticks rightTicks = AxisTicks(chart.RightAxis, plotHeightGuess, fm.height() + 2);
-    const int leftRoom = kGap + fm.height() + kGap + LabelWidth(fm, leftTicks) + kTick;
-    const int rightRoom = kTick + LabelWidth(fm, rightTicks) + kGap + fm.height() + kGap + legendW + kGap;
-    const QRect plot(QPoint(leftRoom, top + fm.height() / 2),
-                     QPoint(size.width() - rightRoom, size.height() - bottomRoom));
-    const Ticks bottomTicks =
-        AxisTicks(chart.BottomAxis, plot.width(), fm.horizontalAdvance(QStringLiteral("00000")) + 2 * kGap);
+    // Room for the turned left title and the left labels, the bottom labels and title, the
+    // right labels and title, and the legend.
+    const int top = kGap + m_titleHeight + kGap + m_fm.height() / 2;
+    const int bottomRoom = kTick + m_fm.height() + kGap + m_fm.height() + kGap;
+    const double plotHeight = size.height() - top - bottomRoom;
+    m_leftTicks = AxisTicks(chart.LeftAxis, plotHeight, m_fm.height() + 2);
+    m_rightTicks = AxisTicks(chart.RightAxis, plotHeight, m_fm.height() + 2);
+    const int leftRoom = kGap + m_fm.height() + kGap + LabelWidth(m_fm, m_leftTicks) + kTick;
+    const int rightRoom =
+        kTick + LabelWidth(m_fm, m_rightTicks) + kGap + m_fm.height() + kGap + legendW + kGap;
+    m_plot = QRect(QPoint(leftRoom, top), QPoint(size.width() - rightRoom, size.height() - bottomRoom));
+    m_bottomTicks = AxisTicks(chart.BottomAxis, m_plot.width(),
+                              m_fm.horizontalAdvance(QStringLiteral("00000")) + 2 * kGap);
+    m_legend = QRect(size.width() - kGap - legendW, m_plot.top(), legendW, 3 * m_fm.height() + 2 * kGap);
 
-    const Scale xs{chart.BottomAxis.Minimum(), chart.BottomAxis.Maximum(), double(plot.left()),
-                   double(plot.right())};
-    const Scale ys{chart.LeftAxis.Minimum(), chart.LeftAxis.Maximum(), double(plot.bottom()),
-                   double(plot.top())};
-    const Scale rs{chart.RightAxis.Minimum(), chart.RightAxis.Maximum(), double(plot.bottom()),
-                   double(plot.top())};
-    auto at = [](const Scale& s, double v, double fallback) { return s.Valid() ? s(v) : fallback; };
+    m_xs = {chart.BottomAxis.Minimum(), chart.BottomAxis.Maximum(), double(m_plot.left()),
+            double(m_plot.right())};
+    m_ys = {chart.LeftAxis.Minimum(), chart.LeftAxis.Maximum(), double(m_plot.bottom()),
+            double(m_plot.top())};
+    m_rs = {chart.RightAxis.Minimum(), chart.RightAxis.Maximum(), double(m_plot.bottom()),
+            double(m_plot.top())};
+}
 
-    // Grid lines at the steps of the bottom and left axes; the right axis has none.
-    p.setPen(QPen(kGridColour, 0, Qt::DotLine));
-    for (double v : bottomTicks.values) {
-        const double x = std::round(at(xs, v, plot.left()));
-        p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    }
-    for (double v : leftTicks.values) {
-        const double y = std::round(at(ys, v, plot.bottom()));
-        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-    }
+void ChartPainter::Paint()
+{
+    m_p.save();
+    m_p.setRenderHint(QPainter::Antialiasing, false);
+    m_p.setRenderHint(QPainter::TextAntialiasing, true);
+    m_p.fillRect(QRect(QPoint(0, 0), m_size), Qt::white);
+    DrawTitle();
+    m_p.setFont(ChartFont());
+    DrawGrid();
+    DrawAxes();
+    DrawSeries();
+    // The frame over the lines' ends.
+    m_p.setPen(QPen(Qt::black, 0));
+    m_p.setBrush(Qt::NoBrush);
+    m_p.drawRect(m_plot);
+    DrawLegend();
+    m_p.restore();
+}
 
-    // Labels and ticks.
-    p.setPen(Qt::black);
-    for (double v : bottomTicks.values) {
-        const double x = std::round(at(xs, v, plot.left()));
-        p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTick));
-        const QString text = AxisLabel(v, bottomTicks.decimals);
-        p.drawText(QPointF(x - fm.horizontalAdvance(text) / 2.0, plot.bottom() + kTick + fm.ascent()), text);
+void ChartPainter::DrawTitle()
+{
+    m_p.setFont(ChartTitleFont());
+    m_p.setPen(Qt::black);
+    m_p.drawText(QRect(0, kGap, m_size.width(), m_titleHeight), Qt::AlignHCenter | Qt::AlignTop,
+                 m_chart.Title);
+}
+
+// Grid lines at the steps of the bottom and left axes; the right axis has none.
+void ChartPainter::DrawGrid()
+{
+    m_p.setPen(QPen(kGridColour, 0, Qt::DotLine));
+    for (double v : m_bottomTicks.values)
+        m_p.drawLine(QPointF(X(v), m_plot.top()), QPointF(X(v), m_plot.bottom()));
+    for (double v : m_leftTicks.values)
+        m_p.drawLine(QPointF(m_plot.left(), YLeft(v)), QPointF(m_plot.right(), YLeft(v)));
+}
+
+void ChartPainter::DrawAxes()
+{
+    m_p.setPen(Qt::black);
+    const double halfLine = m_fm.ascent() - m_fm.height() / 2.0;
+    for (double v : m_bottomTicks.values) {
+        m_p.drawLine(QPointF(X(v), m_plot.bottom()), QPointF(X(v), m_plot.bottom() + kTick));
+        const QString text = AxisLabel(v, m_bottomTicks.decimals);
+        m_p.drawText(
+            QPointF(X(v) - m_fm.horizontalAdvance(text) / 2.0, m_plot.bottom() + kTick + m_fm.ascent()),
+            text);
     }
-    for (double v : leftTicks.values) {
-        const double y = std::round(at(ys, v, plot.bottom()));
-        p.drawLine(QPointF(plot.left() - kTick, y), QPointF(plot.left(), y));
-        const QString text = AxisLabel(v, leftTicks.decimals);
-        p.drawText(QPointF(plot.left() - kTick - 1 - fm.horizontalAdvance(text),
-                           y + fm.ascent() - fm.height() / 2.0),
-                   text);
+    for (double v : m_leftTicks.values) {
+        m_p.drawLine(QPointF(m_plot.left() - kTick, YLeft(v)), QPointF(m_plot.left(), YLeft(v)));
+        const QString text = AxisLabel(v, m_leftTicks.decimals);
+        m_p.drawText(QPointF(m_plot.left() - kTick - 1 - m_fm.horizontalAdvance(text), YLeft(v) + halfLine),
+                     text);
     }
-    for (double v : rightTicks.values) {
-        const double y = std::round(at(rs, v, plot.bottom()));
-        p.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + kTick, y));
-        p.drawText(QPointF(plot.right() + kTick + 2, y + fm.ascent() - fm.height() / 2.0),
-                   AxisLabel(v, rightTicks.decimals));
+    for (double v : m_rightTicks.values) {
+        m_p.drawLine(QPointF(m_plot.right(), YRight(v)), QPointF(m_plot.right() + kTick, YRight(v)));
+        m_p.drawText(QPointF(m_plot.right() + kTick + 2, YRight(v) + halfLine),
+                     AxisLabel(v, m_rightTicks.decimals));
     }
 
     // Axis titles; the vertical ones turned by 90 degrees.
-    const QString bottomTitle = chart.BottomAxis.Title();
-    p.drawText(QPointF(plot.center().x() - fm.horizontalAdvance(bottomTitle) / 2.0,
-                       plot.bottom() + kTick + fm.height() + kGap + fm.ascent()),
-               bottomTitle);
-    DrawTurnedText(p, QPointF(kGap + fm.height() / 2.0, plot.center().y()), chart.LeftAxis.Title());
-    DrawTurnedText(p,
-                   QPointF(plot.right() + kTick + LabelWidth(fm, rightTicks) + kGap + fm.height() / 2.0,
-                           plot.center().y()),
-                   chart.RightAxis.Title());
+    const QString bottomTitle = m_chart.BottomAxis.Title();
+    m_p.drawText(QPointF(m_plot.center().x() - m_fm.horizontalAdvance(bottomTitle) / 2.0,
+                         m_plot.bottom() + kTick + m_fm.height() + kGap + m_fm.ascent()),
+                 bottomTitle);
+    DrawTurnedText(m_p, QPointF(kGap + m_fm.height() / 2.0, m_plot.center().y()), m_chart.LeftAxis.Title());
+    const double rightTitleX =
+        m_plot.right() + kTick + LabelWidth(m_fm, m_rightTicks) + kGap + m_fm.height() / 2.0;
+    DrawTurnedText(m_p, QPointF(rightTitleX, m_plot.center().y()), m_chart.RightAxis.Title());
+}
 
-    // The series, each joined in ascending x, clipped to the plot.
-    p.save();
-    p.setClipRect(plot.adjusted(1, 1, 0, 0));
-    for (const ChartSeries* s : series) {
-        const Scale& vs = s->Axis() == VerticalAxis::Left ? ys : rs;
-        if (!xs.Valid() || !vs.Valid() || s->Count() < 1)
+// Each series joined in ascending x, clipped to the plot.
+void ChartPainter::DrawSeries()
+{
+    m_p.save();
+    m_p.setClipRect(m_plot.adjusted(1, 1, 0, 0));
+    for (const ChartSeries* s : m_series) {
+        const Scale& vs = s->Axis() == VerticalAxis::Left ? m_ys : m_rs;
+        if (!m_xs.Valid() || !vs.Valid() || s->Count() < 1)
             continue;
         QPolygonF line;
         for (const ChartPoint& pt : s->Points())
-            line << QPointF(xs(pt.x), vs(pt.y));
-        p.setPen(QPen(platform::ToQColor(s->Colour()), 0));
-        p.drawPolyline(line);
+            line << QPointF(m_xs(pt.x), vs(pt.y));
+        m_p.setPen(QPen(platform::ToQColor(s->Colour()), 0));
+        m_p.drawPolyline(line);
     }
-    p.restore();
+    m_p.restore();
+}
 
-    // The frame over the lines' ends.
-    p.setPen(QPen(Qt::black, 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(plot);
-
-    // Legend on silver.
-    const QRect legend(size.width() - kGap - legendW, plot.top(), legendW, legendH);
-    p.fillRect(legend, kSilver);
-    p.drawRect(legend);
+// The series' titles on silver, each with a piece of its line.
+void ChartPainter::DrawLegend()
+{
+    m_p.fillRect(m_legend, kSilver);
+    m_p.setPen(QPen(Qt::black, 0));
+    m_p.drawRect(m_legend);
     for (int i = 0; i < 3; ++i) {
-        const int y = legend.top() + kGap + i * fm.height();
-        const int mid = y + fm.height() / 2;
-        p.setPen(QPen(platform::ToQColor(series[i]->Colour()), 0));
-        p.drawLine(legend.left() + kGap, mid, legend.left() + kGap + kLegendLine, mid);
-        p.setPen(Qt::black);
-        p.drawText(QPointF(legend.left() + 2 * kGap + kLegendLine, y + fm.ascent()), series[i]->Title());
+        const int y = m_legend.top() + kGap + i * m_fm.height();
+        const int mid = y + m_fm.height() / 2;
+        m_p.setPen(QPen(platform::ToQColor(m_series[i]->Colour()), 0));
+        m_p.drawLine(m_legend.left() + kGap, mid, m_legend.left() + kGap + kLegendLine, mid);
+        m_p.setPen(Qt::black);
+        m_p.drawText(QPointF(m_legend.left() + 2 * kGap + kLegendLine, y + m_fm.ascent()),
+                     m_series[i]->Title());
     }
-    p.restore();
+}
+
+} // namespace
+
+void PaintChart(QPainter& painter, const ChartModel& chart, const QSize& size)
+{
+    ChartPainter(painter, chart, size).Paint();
 }
 
 } // namespace dynalyt
