@@ -392,8 +392,8 @@ POINT CDC::GetCurrentPosition() const
 
 BOOL CDC::Polyline(const POINT* points, int count)
 {
-    if (!m_hDC || count < 2)
-        return count >= 0 && m_hDC != nullptr;
+    if (!m_hDC)
+        return FALSE;
     const int keep = m_hDC->st.dotPhase;
     m_hDC->st.dotPhase = 0;
     for (int i = 1; i < count; ++i)
