@@ -7,6 +7,8 @@
 #include "sprintor/app/Resource.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -234,6 +236,31 @@ TEST_F(Dialog, TheAboutCommandOpensTheAboutBox)
     EXPECT_EQ(title, QStringLiteral("About Sprintor"));
     EXPECT_TRUE(texts.contains(QStringLiteral("Sprintor Version 1.0")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Copyright (C) Musterwerk Messtechnik")));
+}
+
+// The window manager's menu takes no items of ours: the dialog's context menu holds the about item.
+TEST_F(Dialog, TheContextMenuOpensTheAboutBox)
+{
+    QStringList items;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (const QAction* action : menu->actions())
+            items << action->text();
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            title = box->windowTitle();
+            static_cast<QDialog*>(box)->accept();
+        });
+        menu->setActiveAction(menu->actions().at(0));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 380), dlg->mapToGlobal(QPoint(300, 380)));
+    QCoreApplication::sendEvent(dlg.get(), &event);
+    EXPECT_EQ(items, QStringList{QString::fromUtf8("&Über Sprintor...")});
+    EXPECT_EQ(title, QStringLiteral("About Sprintor"));
 }
 
 TEST_F(Dialog, ALostConnectionDuringARunIsMadeAgainAndTheRunGoesOn)
