@@ -1,14 +1,11 @@
 #pragma once
-// Resource numbers of Verbrix: dialogs, controls, the icon and the string table.
+// Resource numbers of Verbrix: controls, commands and the string table.
 
 #include "platform/WinTypes.h"
 
-constexpr UINT IDD_ABOUTBOX = 100;
 constexpr UINT IDS_ABOUTBOX = 101;
-constexpr UINT IDD_VERBRIX_DIALOG = 102;
-constexpr UINT IDR_MAINFRAME = 128;
 
-constexpr UINT IDOK_BEENDEN = 1; // the dialog's OK button, "B&eenden"
+// "B&eenden" is the dialog's OK button, IDOK.
 constexpr UINT IDC_RESET = 3;
 constexpr UINT IDC_CONSUMPTION = 1000;
 constexpr UINT IDC_AVERAGE = 1001;

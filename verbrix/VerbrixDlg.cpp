@@ -78,7 +78,7 @@ CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon
 
     QPushButton* reset = AddButton(this, IDC_RESET, "R&eset", DialogRect(140, 155, 60, 14));
     connect(reset, &QPushButton::clicked, this, [this] { OnReset(); });
-    QPushButton* end = AddButton(this, IDOK_BEENDEN, "B&eenden", DialogRect(213, 155, 60, 14));
+    QPushButton* end = AddButton(this, IDOK, "B&eenden", DialogRect(213, 155, 60, 14));
     end->setDefault(true);
     connect(end, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -114,7 +114,7 @@ TEST_F(VerbrixDlgTest, OpensWithItsLayoutFontsAndFirstTexts)
     };
     EXPECT_GT(darkPixels(2, total.height() - 2), 300);
     EXPECT_EQ(darkPixels(total.height() - 6, total.height() - 2), 0);
-    EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDOK_BEENDEN))->text(), "B&eenden");
+    EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDOK))->text(), "B&eenden");
     EXPECT_EQ(static_cast<QPushButton*>(dlg->GetDlgItem(IDC_RESET))->text(), "R&eset");
     EXPECT_TRUE(boxes.Boxes().empty());
 }
@@ -201,7 +201,7 @@ TEST_F(VerbrixDlgTest, BeendenAndEscapeEndTheDialogAndTheLinkGoesWithIt)
         if (escape)
             QTest::keyClick(dlg.get(), Qt::Key_Escape);
         else
-            QTest::mouseClick(dlg->GetDlgItem(IDOK_BEENDEN), Qt::LeftButton);
+            QTest::mouseClick(dlg->GetDlgItem(IDOK), Qt::LeftButton);
         EXPECT_FALSE(dlg->isVisible());
         EXPECT_EQ(dlg->result(), escape ? QDialog::Rejected : QDialog::Accepted);
         const std::size_t sent = RequestCount(connection);
