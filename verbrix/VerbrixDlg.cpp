@@ -20,18 +20,19 @@ namespace {
 
 constexpr UINT kTickMs = 50;
 
-// The rows of the dialog, top to bottom: label text and display control.
+// The rows of the dialog, top to bottom: label text, display control and its text in the
+// dialog template, replaced as the dialog opens.
 struct DisplayRow {
     const char* label;
     UINT id;
+    const char* placeholder;
 };
 constexpr DisplayRow kRows[] = {
-    {"Momentanverbrauch in l/100km:", IDC_CONSUMPTION},
-    {"Durchschnitt in l/100km:", IDC_AVERAGE},
-    {"Gesamtverbrauch in l:", IDC_TOTAL},
-    {"Gefahrene Strecke im km:", IDC_DISTANCE},
+    {"Momentanverbrauch in l/100km:", IDC_CONSUMPTION, "<CONS>"},
+    {"Durchschnitt in l/100km:", IDC_AVERAGE, "<AVG>"},
+    {"Gesamtverbrauch in l:", IDC_TOTAL, "<TOT>"},
+    {"Gefahrene Strecke im km:", IDC_DISTANCE, "<KM>"},
 };
-constexpr const char* kPlaceholders[] = {"<CONS>", "<AVG>", "<TOT>", "<KM>"};
 
 QLabel* AddLabel(QWidget* parent, const QString& text, QRect dlu)
 {
@@ -64,7 +65,7 @@ CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon
         const int y = 7 + row * 37;
         AddLabel(this, QString::fromUtf8(kRows[row].label), DialogRect(7, y + 12, 130, 10));
         QLabel* display =
-            AddLabel(this, QString::fromLatin1(kPlaceholders[row]), DialogRect(140, y, 133, 34));
+            AddLabel(this, QString::fromLatin1(kRows[row].placeholder), DialogRect(140, y, 133, 34));
         display->setObjectName(QString::number(kRows[row].id));
         display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
