@@ -1,9 +1,5 @@
 #pragma once
-// Resource and control numbers of Sprintor's dialogs, strings, pictures and sounds.
-
-// Dialogs
-constexpr int IDD_ABOUTBOX = 100;
-constexpr int IDD_SPRINTOR_DIALOG = 102;
+// Control, string, picture and sound numbers of Sprintor.
 
 // Controls of the main dialog
 constexpr int IDC_STARTSTOP = 1001;
@@ -35,8 +31,7 @@ constexpr unsigned IDS_BITMAP_FILTER = 32009;
 constexpr unsigned IDS_FILE_CREATE_FAILED = 32010;
 constexpr unsigned IDS_HOST_UNREACHABLE = 32011;
 
-// Icon, lamp pictures and sounds
-constexpr int IDR_MAINFRAME = 128;
+// Lamp pictures and sounds
 constexpr int IDR_WAVE_START = 133;
 constexpr int IDR_WAVE_BEEP = 134;
 constexpr int IDB_LAMP_OFF = 135;

@@ -48,12 +48,6 @@ void AddGroupBox(QWidget* parent, const char* title, QRect rect)
     box->lower();
 }
 
-// A speed axis end: a whole number that may lie beyond int when an edit holds an extreme value.
-float AxisValue(long long value)
-{
-    return static_cast<float>(value);
-}
-
 } // namespace
 
 CSprintorDlg::CSprintorDlg(QWidget* parent)
@@ -225,14 +219,15 @@ void CSprintorDlg::SetSpeedDivisions()
     m_graph.m_nYDivisions = platform::SaturatedInt(static_cast<double>(span / 10 + 1));
 }
 
+// The ends are widened too: an edit may hold an extreme value.
 void CSprintorDlg::SetSpeedAxisLow()
 {
-    m_graph.SetYMin(AxisValue(std::max(0LL, static_cast<long long>(m_nFrom) - 10)));
+    m_graph.SetYMin(static_cast<float>(std::max(0LL, static_cast<long long>(m_nFrom) - 10)));
 }
 
 void CSprintorDlg::SetSpeedAxisHigh()
 {
-    m_graph.SetYMax(AxisValue(static_cast<long long>(m_nTo) + 10));
+    m_graph.SetYMax(static_cast<float>(static_cast<long long>(m_nTo) + 10));
 }
 
 void CSprintorDlg::OnChangeFrom()

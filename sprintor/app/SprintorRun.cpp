@@ -149,11 +149,13 @@ void CSprintorDlg::TakeSpeed(const std::string& payload)
     }
     const float v = ReadSpeed(field);
     const int n = platform::SaturatedInt(v);
+    // One reading per reply, so that a restart puts its point at exactly 0 s.
+    const std::uint32_t now = timeGetTime();
     if (n <= m_nFrom) {
-        m_dwStartTime = timeGetTime();
+        m_dwStartTime = now;
         m_graph.ClearSeries(0);
     }
-    const auto t = static_cast<float>(static_cast<std::uint32_t>(timeGetTime() - m_dwStartTime) / 1000.0);
+    const auto t = static_cast<float>(static_cast<std::uint32_t>(now - m_dwStartTime) / 1000.0);
     m_graph.AddPoint(0, t, v);
     if (m_graph.m_fXMax <= t)
         m_graph.SetXMax(m_graph.m_fXMax + kXAxisGrowth);
