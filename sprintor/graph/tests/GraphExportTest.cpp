@@ -100,6 +100,28 @@ TEST_F(SaveBitmap, WritesTheControlAsTheScreenShowsIt)
     EXPECT_EQ(QFileInfo(path).size(), 54 + 904 * 200);
 }
 
+TEST_F(SaveBitmap, TheCrosshairOnScreenGoesIntoTheFile)
+{
+    graph.m_nCursor = 1;
+    QImage screen(300, 200, QImage::Format_RGB32);
+    {
+        platform::CDC dc(&screen);
+        graph.OnPaint(&dc);
+    }
+    const POINT c = graph.m_series[0].m_screenPoints[1];
+    const QString path = dir.filePath("graph.bmp");
+    ASSERT_TRUE(graph.SaveBitmap(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray b = file.readAll();
+    auto pixel = [&](int x, int y) { return b.mid(54 + (199 - y) * 900 + 3 * x, 3); };
+    const QByteArray black(3, '\0'), white(3, '\xFF');
+    const int x = graph.m_rcPlot.left;
+    EXPECT_EQ(pixel(x + 1, c.y), black);
+    EXPECT_EQ(pixel(x + 2, c.y), black);
+    EXPECT_EQ(pixel(x + 3, c.y), white) << "the dotted horizontal line";
+}
+
 TEST_F(SaveBitmap, AnEmptyPathIsRefusedSilently)
 {
     EXPECT_FALSE(graph.SaveBitmap(QString()));
