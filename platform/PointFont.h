@@ -1,7 +1,7 @@
 #pragma once
 // Fonts sized in points as the Windows programs sized them, at the 96 dpi that the fixed
 // dialog base units stand for, so that text fits its dialog-unit layout on every screen.
-// A face the machine lacks falls back to its sans font.
+// A face the machine lacks falls back to the platform's sans font (kSansFace).
 
 #include <QFont>
 #include <QString>

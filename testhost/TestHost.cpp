@@ -87,8 +87,12 @@ TestHost::TestHost(std::uint16_t port) : m_port(port)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         OpenListener();
     }
-    if (m_listener < 0)
+    if (m_listener < 0) {
+        // No server at all: a host that quietly took another port would leave the plug-ins
+        // talking to whoever holds the fixed one.
         m_port = 0;
+        return;
+    }
     m_thread = std::thread(&TestHost::Serve, this);
 }
 

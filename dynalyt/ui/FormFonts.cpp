@@ -1,13 +1,13 @@
 #include "dynalyt/ui/FormFonts.h"
 
-#include <QFontDatabase>
+#include "platform/SystemMetrics.h"
 
 namespace dynalyt {
 namespace {
 
 QFont Sans()
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font(QString::fromLatin1(platform::kSansFace));
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

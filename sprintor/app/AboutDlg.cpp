@@ -13,7 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
     using platform::DialogRect;
     setWindowTitle(QStringLiteral("About Sprintor"));
-    setFont(platform::PointFont(80, QString::fromLatin1(platform::kSansFace)));
+    setFont(platform::DialogFont());
     setFixedSize(DialogRect(0, 0, 235, 66).size());
 
     auto* icon = new QLabel(this);

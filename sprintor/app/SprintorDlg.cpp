@@ -77,7 +77,7 @@ void CSprintorDlg::BuildTemplate()
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     // The platform's sans font: its widths are close to those the layout was made for.
-    setFont(platform::PointFont(80, QString::fromLatin1(platform::kSansFace)));
+    setFont(platform::DialogFont());
     setFixedSize(DialogRect(0, 0, 353, 249).size());
 
     AddGroupBox(this, "Beschleunigungsintervall", DialogRect(7, 7, 118, 31));
