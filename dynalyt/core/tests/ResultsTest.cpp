@@ -58,10 +58,15 @@ TEST_F(Results, LeftAxisCoversTheHighestValueInStepsOfTwenty)
     };
     const Case cases[] = {
         {120, 250, 260}, // X = 275: as the rule has it
-        {60, 20, 60},     {59, 20, 60},  {190, 20, 200}, {182, 0, 200},
-        {181.37, 0, 200}, {18.2, 0, 20}, {101, 50, 120}, // the rule alone gives 100, below the top of the
-                                                         // curve
-        {15, 10, 20},                                    // the rule alone gives 0 .. 0
+        {60, 20, 60},
+        {59, 20, 60},
+        {190, 20, 200},
+        {182, 0, 200},
+        {181.37, 0, 200},
+        {18.2, 0, 20},
+        {101, 50, 120}, // the rule alone gives 100, below the top of the
+                        // curve
+        {15, 10, 20},   // the rule alone gives 0 .. 0
         {0, 0, 0},
     };
     for (const Case& c : cases) {
