@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
@@ -282,7 +283,9 @@ void CSprintorDlg::OnUrlClicked()
 
 bool CSprintorDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_staticUrl && event->type() == QEvent::MouseButtonPress)
+    // The address reports a click of the left button only, as a static that reports clicks does.
+    if (watched == m_staticUrl && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         OnUrlClicked();
     return QDialog::eventFilter(watched, event);
 }

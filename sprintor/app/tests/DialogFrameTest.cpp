@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -230,6 +231,13 @@ TEST_F(Dialog, TheWebAddressOpensTheMakersPage)
     auto* url = dlg->findChild<QLabel*>(QString::number(IDC_URL));
     ASSERT_NE(url, nullptr);
     EXPECT_EQ(url->geometry(), platform::DialogRect(122, 228, 98, 8));
+    // The right and middle buttons are no click on the address.
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), url->mapToGlobal(QPointF(5, 5)), button,
+                          button, Qt::NoModifier);
+        QCoreApplication::sendEvent(url, &press);
+    }
+    EXPECT_TRUE(shell.opened.isEmpty());
     QTest::mouseClick(url, Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList{CSprintorDlg::MakerUrl()});
     EXPECT_TRUE(CSprintorDlg::MakerUrl().contains(QStringLiteral(".example.org")));
