@@ -163,6 +163,11 @@ void CVerbrixDlg::done(int result)
     // Without the window no tick may run: on the original platform the ended modal loop saw
     // to that.
     m_timer.Stop();
+    // Dialogs it owns go with the window, as its destruction took them along there: an about
+    // box still open would keep the program running.
+    for (QDialog* owned : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
+        if (owned->isVisible())
+            owned->reject();
     QDialog::done(result);
 }
 

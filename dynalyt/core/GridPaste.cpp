@@ -12,14 +12,15 @@ void MainUnit::PasteIntoGrid(TextGrid& grid, int leftCol, int topRow, const QStr
         qsizetype end = start;
         while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
             ++end;
+        // Cells are looked for within the line only, so a long text stays one pass.
+        const QStringView line = QStringView(text).mid(start, end - start);
         int col = leftCol;
-        qsizetype cell = start;
-        for (qsizetype tab = text.indexOf(u'\t', cell); tab >= 0 && tab < end;
-             tab = text.indexOf(u'\t', cell)) {
-            grid.SetCell(col++, row, text.mid(cell, tab - cell));
+        qsizetype cell = 0;
+        for (qsizetype tab = line.indexOf(u'\t'); tab >= 0; tab = line.indexOf(u'\t', cell)) {
+            grid.SetCell(col++, row, line.mid(cell, tab - cell).toString());
             cell = tab + 1;
         }
-        grid.SetCell(col, row, text.mid(cell, end - cell));
+        grid.SetCell(col, row, line.mid(cell).toString());
         ++row;
         // CR LF, LF and a lone CR each end one line.
         if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')

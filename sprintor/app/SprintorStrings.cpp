@@ -1,10 +1,16 @@
 #include "sprintor/app/SprintorStrings.h"
 
 #include "platform/StringTable.h"
+#include "sprintor/app/AppName.h"
 #include "sprintor/app/Resource.h"
+
+#include <QCoreApplication>
 
 void SetSprintorStrings()
 {
+    // The graph captions its boxes with the application's name; the program file's name here
+    // is written in lower case.
+    QCoreApplication::setApplicationName(AppName());
     platform::SetStringTable({
         {IDS_ABOUTBOX, "&Über Sprintor..."},
         {IDS_START, "Los!"},

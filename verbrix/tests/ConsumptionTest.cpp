@@ -159,6 +159,26 @@ TEST_F(ConsumptionTest, ValuesAreReadAsTheirLeadingNumber)
     ExpectTexts(" --- ", "8.73", "7.03", "80.50");
 }
 
+TEST_F(ConsumptionTest, ValuesAreReadAsTheCLibraryReadsADecimalNumber)
+{
+    const struct {
+        const char* rate;
+        const char* consumption; // at 50 km/h
+    } cases[] = {
+        {".5", "1.00"},   {"-.5", "-1.00"},   {"7.", "14.00"}, {"+2.5", "5.00"}, {"  3", "6.00"},
+        {"5e-1", "1.00"}, {"1.5E1", "30.00"}, {"2e", "4.00"},  {"2e+", "4.00"},  {"e5", "0.00"},
+        {".", "0.00"},    {"-", "0.00"},      {"inf", "0.00"}, {"nan", "0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rate);
+        CConsumption fresh;
+        ASSERT_EQ(fresh.OnHostDataReply("1", Reply("0", "0")).nMessageId, 0u);
+        clock.Advance(50);
+        fresh.OnHostDataReply("1", Reply("50", c.rate));
+        EXPECT_EQ(fresh.Consumption(), c.consumption);
+    }
+}
+
 TEST_F(ConsumptionTest, HugeValuesStayFiniteAndDefined)
 {
     const std::string huge = "1" + std::string(400, '0');

@@ -341,6 +341,27 @@ TEST_F(VerbrixDlgTest, TheContextMenuOpensTheAboutBox)
     EXPECT_TRUE(dlg->isVisible());
 }
 
+TEST_F(VerbrixDlgTest, QuitWhileTheAboutBoxIsOpenClosesItWithTheDialog)
+{
+    host.SetReplyPayload(Reply("50", "5"));
+    Open();
+    ASSERT_TRUE(WaitForRequests(0, 2));
+    // The ticks go on under the about box, so the host's "Quit" is acted on while it is open.
+    QObject guard; // drops the timers below when the test ends first
+    bool closedByHand = false;
+    QTimer::singleShot(100, &guard, [&] { host.SendQuit(); });
+    QTimer::singleShot(4000, &guard, [&] {
+        if (auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
+            closedByHand = true;
+            about->accept();
+        }
+    });
+    dlg->OnSysCommand(IDM_ABOUTBOX, 0);
+    EXPECT_FALSE(closedByHand);
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(WaitForLinkClosed(0));
+}
+
 TEST_F(VerbrixDlgTest, WithoutItsStringTheAboutItemIsLeftOut)
 {
     platform::SetStringTable({{IDS_NO_HOST, "x"}});

@@ -1,5 +1,7 @@
 #include "RecordingActions.h"
 
+#include <QElapsedTimer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -55,6 +57,23 @@ TEST(Paste, RowsPastTheGridAreDropped)
     EXPECT_EQ(grid.Cell(0, 255), "5");
     EXPECT_EQ(grid.Cell(1, 255), "10");
     EXPECT_EQ(grid.Cell(0, 249), "");
+}
+
+TEST(Paste, ALongTextIsPastedInOnePass)
+{
+    // A column copied from a long log: many lines without a TAB, one TAB at the very end.
+    // Looking for the TAB beyond each line's end made this take minutes.
+    QString text;
+    for (int i = 0; i < 200000; ++i)
+        text += QStringLiteral("12345\r\n");
+    text += u'\t';
+    TextGrid grid(3, GridRows);
+    QElapsedTimer timer;
+    timer.start();
+    MainUnit::PasteIntoGrid(grid, 0, 0, text);
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_EQ(grid.Cell(0, 255), "12345");
+    EXPECT_EQ(grid.Cell(1, 255), "");
 }
 
 TEST(Paste, PastedTextIsUsedByTheNextRecomputationOnly)

@@ -181,6 +181,21 @@ TEST_F(Dialog, SavesTheGraphAsABitmapUnderTheChosenName)
     EXPECT_EQ(file.read(2), "BM");
 }
 
+TEST_F(Dialog, AGraphThatCannotBeSavedIsReportedUnderTheProgramsName)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/run.bmp"));
+    platform::RecordingFileDialog files;
+    files.Answer(path);
+    QTest::mouseClick(&dlg->m_btnSave, Qt::LeftButton);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              QStringLiteral("Datei kann nicht erstellt werden, bitte Zugriffsrechte und "
+                             "Platz auf dem Datenträger prüfen."));
+    EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Sprintor"));
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
 // The machine has no printer: the print dialog chooses a PDF file.
 class PdfPrintDialog : public platform::IPrintDialog {
 public:
