@@ -64,8 +64,11 @@ bool MainUnit::SaveMeasurement(const QString& fileName)
     out += "[eingaben]";
     out += Eol;
     out += Eol;
-    for (const QString& text : fMain.edits) {
-        // An empty input is written as one blank, so that its line is not empty.
+    for (QString text : fMain.edits) {
+        // An empty input is written as one blank, so that its line is not empty; a line break
+        // pasted into an edit becomes a blank, so that every input keeps its one line and the
+        // inputs after it do not shift when the file is read back.
+        text.replace(u'\r', u' ').replace(u'\n', u' ');
         out += text.isEmpty() ? std::string(" ") : platform::ToCp1252(text);
         out += Eol;
     }

@@ -69,6 +69,20 @@ TEST_F(MeasurementFile, RoundTripRestoresEveryInputAndTheReformattedRuns)
     EXPECT_EQ(other.unit.CoastRun.size(), 3u);
 }
 
+TEST_F(MeasurementFile, AnInputWithLineBreaksKeepsItsOneLine)
+{
+    FillMeasurement();
+    Edit(InputEdit::e_modif) = "Chip\r\nAuspuff\nFilter\r";
+    unit.TabsChange();
+    ASSERT_TRUE(unit.SaveMeasurement(files.Path("run.dym")));
+    EXPECT_TRUE(files.Read("run.dym").contains("\r\n2001\r\nChip  Auspuff Filter \r\n1,05\r\n"));
+
+    UnitFixture other;
+    ASSERT_TRUE(other.unit.LoadMeasurement(files.Path("run.dym")));
+    EXPECT_EQ(other.Edit(InputEdit::e_modif), "Chip  Auspuff Filter");
+    EXPECT_EQ(other.Edit(InputEdit::e_abruv), "1,05");
+}
+
 TEST_F(MeasurementFile, ASingleCoastDownRowIsSavedWithoutExtraPoint)
 {
     FillGrid(unit.fMain.m_beschl, {"0;2000;50", "1;3000;60"});
