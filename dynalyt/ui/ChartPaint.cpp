@@ -17,6 +17,7 @@ namespace {
 constexpr int kGap = 4;         // between the parts of the chart
 constexpr int kTick = 4;        // length of an axis tick outside the frame
 constexpr int kLegendLine = 16; // length of a series' sample line in the legend
+constexpr int kMaxTicks = 1000; // more labels than any axis has room for
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 const QColor kGridColour(0x80, 0x80, 0x80);
 
@@ -65,14 +66,22 @@ Ticks AxisTicks(const ChartAxis& axis, double pixels, double labelExtent)
         ticks.decimals = axis.Increment() > 0 ? StepDecimals(axis.Increment()) : 0;
         return ticks;
     }
+    // The step grows geometrically, so this ends for any finite range.
     double step = axis.Increment();
     static constexpr double kGrowth[] = {2, 2.5, 2};
-    for (int i = 0; step / range * pixels < labelExtent && i < 400; ++i)
+    for (int i = 0; std::isfinite(step) && step / range * pixels < labelExtent; ++i)
         step *= kGrowth[i % 3];
-    ticks.decimals = StepDecimals(step);
     const double first = std::ceil(lo / step - 1e-9) * step;
-    for (double v = first; v <= hi + step * 1e-9; v += step)
-        ticks.values.push_back(v);
+    const double count = std::floor((hi - first) / step + 1e-9);
+    if (!std::isfinite(first) || !(count >= 0)) {
+        ticks.values.push_back(lo);
+        return ticks;
+    }
+    ticks.decimals = StepDecimals(step);
+    // Counted, not summed: where the values are too large for the step to change them, a sum
+    // would never reach the maximum.
+    for (int k = 0; k <= count && k <= kMaxTicks; ++k)
+        ticks.values.push_back(first + k * step);
     return ticks;
 }
 

@@ -4,6 +4,7 @@
 #include "dynalyt/ui/TChart.h"
 #include "platform/Colour.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -90,6 +91,37 @@ TEST_F(Chart, GreyDottedGridOnlyWhereTheAxesHaveSteps)
     const int grid = CountColour(widget.ToImage(), qRgb(0x80, 0x80, 0x80), inside);
     EXPECT_EQ(gridless, 0);
     EXPECT_GT(grid, 1000);
+}
+
+// Axes far beyond any real measurement, as absurd typed values give them: the chart still
+// paints, in bounded time, with a handful of labels.
+TEST_F(Chart, ExtremeAxesPaintInBoundedTime)
+{
+    struct Case {
+        const char* what;
+        double bottomMin, bottomMax, leftMax;
+    };
+    const Case cases[] = {
+        {"huge left axis", 2000, 6700, 1e300},
+        {"bottom axis narrower than its values resolve", 1e20, 1e20 + 16384, 260},
+    };
+    for (const Case& c : cases) {
+        ChartModel m;
+        m.Series1.AddXY(c.bottomMin, c.leftMax / 2);
+        m.Series1.AddXY(c.bottomMax, c.leftMax);
+        m.LeftAxis.SetMaximum(c.leftMax);
+        m.LeftAxis.SetIncrement(20);
+        m.BottomAxis.SetMaximum(c.bottomMax);
+        m.BottomAxis.SetMinimum(c.bottomMin);
+        m.BottomAxis.SetIncrement(50);
+        TChart chart(m, nullptr);
+        chart.resize(665, 425);
+        QElapsedTimer timer;
+        timer.start();
+        const QImage image = chart.ToImage();
+        EXPECT_LT(timer.elapsed(), 5000) << c.what;
+        EXPECT_EQ(image.size(), QSize(665, 425)) << c.what;
+    }
 }
 
 } // namespace
