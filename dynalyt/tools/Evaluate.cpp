@@ -38,7 +38,8 @@ QString ShownControls(QString text)
 void PrintAxis(const char* name, const dynalyt::ChartAxis& axis)
 {
     std::fputs(
-        platform::FormatC("%s\t%g\t%g\t%g\n", name, axis.Minimum(), axis.Maximum(), axis.Increment()).c_str(),
+        platform::FormatC("%s\t%.15g\t%.15g\t%.15g\n", name, axis.Minimum(), axis.Maximum(), axis.Increment())
+            .c_str(),
         stdout);
 }
 

@@ -68,6 +68,17 @@ TEST(Evaluate, PrintsMessagesResultRowsLabelsAndAxes)
     EXPECT_EQ(run.lines[54], "BottomAxis\t2000\t4350\t50");
 }
 
+TEST(Evaluate, AxesArePrintedWithAllTheirDigits)
+{
+    QTemporaryDir dir;
+    const Output run = Evaluate(WriteFile(dir, "fast.dym",
+                                          "[beschleunigen]\r\n\r\n1\t10000,5\t50\r\n2\t12345,67\t60\r\n"
+                                          "[ausrollen]\r\n\r\n0\t100\r\n10\t90\r\n"));
+    EXPECT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.lines.size(), 48 + 3 + 3);
+    EXPECT_EQ(run.lines.last(), "BottomAxis\t10000.5\t12345.67\t50");
+}
+
 TEST(Evaluate, ExitStatusTellsWhetherTheTableWasFilled)
 {
     QTemporaryDir dir;
