@@ -28,7 +28,9 @@ void CGraphWnd::Print()
     CDC dc(printer.get());
     if (dc.StartDoc(QString()) < 0) {
         dc.AbortDoc();
-        platform::ShowMessageBox(this, "Cannot Start Print Job.", QCoreApplication::applicationName(), MB_OK);
+        // The framework's box: with an OK button alone it shows the warning sign.
+        platform::ShowMessageBox(this, "Cannot Start Print Job.", QCoreApplication::applicationName(),
+                                 MB_OK | MB_ICONWARNING);
         return;
     }
     // The page layout overwrites the hit boxes that the mouse reads; the screen's come back after.

@@ -212,6 +212,7 @@ TEST_F(SaveBitmap, ACancelledOrFailedPrintJob)
     graph.Print();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Cannot Start Print Job.");
+    EXPECT_EQ(boxes.Boxes()[0].flags, unsigned(MB_OK | MB_ICONWARNING));
 }
 
 } // namespace
