@@ -5,6 +5,7 @@
 #include "platform/SystemMetrics.h"
 #include "sprintor/app/Icon.h"
 #include "sprintor/app/SprintorDlg.h"
+#include "sprintor/app/StaticText.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,10 +20,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(LoadSprintorIcon().pixmap(32, 32));
     icon->setGeometry(DialogRect(11, 17, 20, 20));
-    auto* version = new QLabel(QStringLiteral("Sprintor Version 1.0"), this);
-    version->setGeometry(DialogRect(40, 10, 119, 8));
-    auto* maker = new QLabel(QStringLiteral("Copyright (C) ") + CSprintorDlg::MakerName(), this);
-    maker->setGeometry(DialogRect(40, 25, 119, 8));
+    AddStatic(this, QStringLiteral("Sprintor Version 1.0"), DialogRect(40, 10, 119, 8));
+    AddStatic(this, QStringLiteral("Copyright (C) ") + CSprintorDlg::MakerName(), DialogRect(40, 25, 119, 8));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(DialogRect(178, 7, 50, 14));

@@ -18,6 +18,7 @@
 #include "sprintor/app/IntExchange.h"
 #include "sprintor/app/Lamps.h"
 #include "sprintor/app/Resource.h"
+#include "sprintor/app/StaticText.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -31,16 +32,6 @@
 namespace {
 
 constexpr UINT kTickMs = 50;
-
-// A static text; the machine's font may be wider than the one the layout was made for, so the
-// text is never clipped.
-QLabel* AddStatic(QWidget* parent, const QString& text, QRect rect)
-{
-    auto* label = new QLabel(text, parent);
-    rect.setWidth(std::max(rect.width(), label->sizeHint().width()));
-    label->setGeometry(rect);
-    return label;
-}
 
 void AddGroupBox(QWidget* parent, const char* title, QRect rect)
 {

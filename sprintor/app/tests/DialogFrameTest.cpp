@@ -251,8 +251,16 @@ TEST_F(Dialog, TheAboutCommandOpensTheAboutBox)
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
-        for (const QLabel* label : box->findChildren<QLabel*>())
+        const QPushButton* ok = box->findChild<QPushButton*>();
+        ASSERT_NE(ok, nullptr);
+        for (const QLabel* label : box->findChildren<QLabel*>()) {
             texts << label->text();
+            if (label->text().isEmpty())
+                continue; // the icon
+            // Every text is shown whole, beside the button.
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+            EXPECT_FALSE(label->geometry().intersects(ok->geometry())) << label->text().toStdString();
+        }
         static_cast<QDialog*>(box)->accept();
     });
     dlg->OnSysCommand(IDM_ABOUTBOX | 0x3);
