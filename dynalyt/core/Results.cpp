@@ -47,13 +47,15 @@ void MainUnit::FillResultTable()
 namespace {
 
 // The top of the left axis: 1.1 times the highest value shown, rounded down to a multiple
-// of 20, and raised by 20 as long as it would cut off the top of a curve.
+// of 20, and raised in steps of 20 as long as it would cut off the top of a curve. The steps
+// are counted, not added one by one: at magnitudes where 20 is below a double's precision
+// adding it changes nothing, and the loop would never end.
 double LeftAxisMaximum(double highest)
 {
     const double x = std::nearbyint(CheckedFinite(1.1 * highest));
     double maximum = x - std::fmod(x, 20);
-    while (maximum < highest)
-        maximum += 20;
+    if (maximum < highest)
+        maximum = std::max(maximum + 20 * std::ceil((highest - maximum) / 20), highest);
     return maximum;
 }
 

@@ -68,6 +68,7 @@ TEST_F(Results, LeftAxisCoversTheHighestValueInStepsOfTwenty)
                         // curve
         {15, 10, 20},   // the rule alone gives 0 .. 0
         {0, 0, 0},
+        {-17.73, -30, 0}, // the rule alone gives -20
     };
     for (const Case& c : cases) {
         SetPeaks(c.power, c.torque);
@@ -76,6 +77,14 @@ TEST_F(Results, LeftAxisCoversTheHighestValueInStepsOfTwenty)
         EXPECT_EQ(unit.Chart1.LeftAxis.Minimum(), 0);
         EXPECT_EQ(unit.Chart1.LeftAxis.Increment(), 20);
     }
+}
+
+TEST_F(Results, LeftAxisOfAHugeNegativeCurveEndsInARefusal)
+{
+    // Adding 20 to -6.6e15 changes nothing: raising the axis one step at a time never ended.
+    SetPeaks(-6e15, -6e15);
+    EXPECT_THROW(unit.FillChart(), DynalytError);
+    EXPECT_EQ(unit.Chart1.LeftAxis.Maximum(), 0);
 }
 
 TEST_F(Results, ChartGetsSeriesAxesAndLabels)
