@@ -2,10 +2,8 @@
 #include "dynalyt/ui/ChartPaint.h"
 #include "dynalyt/ui/TChart.h"
 #include "dynalyt/ui/TfMain.h"
-#include "platform/Numbers.h"
 #include "platform/testing/RecordingMessageBox.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -61,15 +59,3 @@ void BM_PageChange(benchmark::State& state)
 BENCHMARK(BM_PageChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::ResetNumericLocale();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

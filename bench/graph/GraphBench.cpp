@@ -2,10 +2,7 @@
 // mouse move (points kept) and the paint after a new point or a limit change (projected anew).
 
 #include "platform/DialogUnits.h"
-#include "platform/Numbers.h"
 #include "sprintor/graph/GraphWnd.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -55,15 +52,3 @@ BENCHMARK(BM_GraphRepaintKeptPoints)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GraphRepaintProjected)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::ResetNumericLocale();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,9 +1,6 @@
-#include "platform/Numbers.h"
 #include "sprintor/app/SprintorDlg.h"
 #include "sprintor/app/SprintorStrings.h"
 #include "testhost/ReplyPayload.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -16,8 +13,13 @@ std::string Reply(const std::string& speed)
                            testhost::Entry{1, 2, "12.5", "l/h"}, testhost::Entry{1, 3, "90", "°C"}});
 }
 
+// The string table is set before the dialog is built: its template takes texts from it.
+struct SprintorStrings {
+    SprintorStrings() { SetSprintorStrings(); }
+};
+
 // A dialog that measures, without a host: the run is armed by hand.
-struct MeasuringDialog {
+struct MeasuringDialog : SprintorStrings {
     MeasuringDialog()
     {
         dlg.m_graph.AddSeries(QString(), 0x0000FF, 0);
@@ -55,15 +57,3 @@ void BM_FirstReplyOfARun(benchmark::State& state)
 BENCHMARK(BM_FirstReplyOfARun);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    platform::ResetNumericLocale();
-    SetSprintorStrings();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
