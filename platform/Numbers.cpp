@@ -63,6 +63,20 @@ std::size_t ScanMantissa(std::string_view t, std::size_t pos, char point, bool n
     return digits == 0 ? std::string_view::npos : pos;
 }
 
+// Scans an exponent [eE][sign]digits at pos; returns its end, or npos when there is none.
+std::size_t ScanExponent(std::string_view t, std::size_t pos)
+{
+    if (pos >= t.size() || (t[pos] != 'e' && t[pos] != 'E'))
+        return std::string_view::npos;
+    std::size_t p = pos + 1;
+    if (p < t.size() && (t[p] == '+' || t[p] == '-'))
+        ++p;
+    const std::size_t digitsAt = p;
+    while (p < t.size() && IsDigit(t[p]))
+        ++p;
+    return p == digitsAt ? std::string_view::npos : p;
+}
+
 std::optional<double> Convert(std::string_view number, char point)
 {
     std::string s(number);
@@ -127,15 +141,9 @@ std::optional<double> ParseDecimal(std::string_view t, char point)
     if (pos == std::string_view::npos)
         return std::nullopt;
     if (pos < t.size() && (t[pos] == 'e' || t[pos] == 'E')) {
-        std::size_t p = pos + 1;
-        if (p < t.size() && (t[p] == '+' || t[p] == '-'))
-            ++p;
-        const std::size_t digitsAt = p;
-        while (p < t.size() && IsDigit(t[p]))
-            ++p;
-        if (p == digitsAt)
+        pos = ScanExponent(t, pos);
+        if (pos == std::string_view::npos)
             return std::nullopt;
-        pos = p;
     }
     if (pos != t.size())
         return std::nullopt;
@@ -151,6 +159,19 @@ std::optional<double> ReadLeadingDecimal(std::string_view t, char point)
     if (end == std::string_view::npos)
         return std::nullopt;
     return Convert(t.substr(b, end - b), point);
+}
+
+std::optional<double> ReadLeadingNumber(std::string_view t)
+{
+    std::size_t b = 0;
+    while (b < t.size() && (t[b] == ' ' || (t[b] >= '\t' && t[b] <= '\r')))
+        ++b;
+    std::size_t end = ScanMantissa(t, b, '.', false);
+    if (end == std::string_view::npos)
+        return std::nullopt;
+    if (const std::size_t e = ScanExponent(t, end); e != std::string_view::npos)
+        end = e;
+    return Convert(t.substr(b, end - b), '.');
 }
 
 int SaturatedInt(double value)

@@ -22,6 +22,11 @@ std::optional<double> ParseDecimal(std::string_view text, char point = '.');
 // Empty when the text does not start with one.
 std::optional<double> ReadLeadingDecimal(std::string_view text, char point = '.');
 
+// The leading number of a text as the C library reads a decimal one in the C locale:
+// [white space][sign]digits[.digits] or [sign].digits, with an optional exponent. Empty when the
+// text does not start with one; "inf", "nan" and hex are not numbers.
+std::optional<double> ReadLeadingNumber(std::string_view text);
+
 // A double brought into the int range: saturated at its ends, NaN as 0.
 int SaturatedInt(double value);
 

@@ -20,42 +20,11 @@ BOOL Field(std::string& out, std::string_view payload, int index)
     return ExtractField(out, payload.data(), Length(payload), index, ',', '\\');
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// A value field read as the C library reads a number, in the C locale: the leading
-// [blanks][sign]digits[.digits] or [sign].digits with an optional exponent; a text that does not
-// begin with one reads as 0. Infinities and NaN read as 0 too, so that no sum is spoilt for good.
+// A value field read as the C library reads a number; a text that does not begin with one
+// reads as 0, and so do infinities and NaN, so that no sum is spoilt for good.
 double ReadValue(const std::string& text)
 {
-    std::size_t p = 0;
-    while (p < text.size() && (text[p] == ' ' || (text[p] >= '\t' && text[p] <= '\r')))
-        ++p;
-    const std::size_t start = p;
-    if (p < text.size() && (text[p] == '+' || text[p] == '-'))
-        ++p;
-    std::size_t digits = 0;
-    for (; p < text.size() && IsDigit(text[p]); ++p)
-        ++digits;
-    if (p < text.size() && text[p] == '.')
-        for (++p; p < text.size() && IsDigit(text[p]); ++p)
-            ++digits;
-    if (digits == 0)
-        return 0.0;
-    std::size_t end = p;
-    if (p < text.size() && (text[p] == 'e' || text[p] == 'E')) {
-        std::size_t q = p + 1;
-        if (q < text.size() && (text[q] == '+' || text[q] == '-'))
-            ++q;
-        const std::size_t exponentAt = q;
-        while (q < text.size() && IsDigit(text[q]))
-            ++q;
-        if (q > exponentAt)
-            end = q;
-    }
-    return platform::ParseDecimal(std::string_view(text).substr(start, end - start)).value_or(0.0);
+    return platform::ReadLeadingNumber(text).value_or(0.0);
 }
 
 // The fuel rate is held in single precision; a value beyond its range is held at the range's

@@ -60,6 +60,24 @@ TEST_P(NumbersUnderLocale, ReadLeadingDecimalTakesTheNumberAtTheStart)
     }
 }
 
+TEST_P(NumbersUnderLocale, ReadLeadingNumberReadsAsTheCLibraryDoes)
+{
+    const ParseCase cases[] = {
+        {".5 l/h", '.', true, 0.5}, {"-.5", '.', true, -0.5}, {"7.", '.', true, 7},
+        {"\t\n 3", '.', true, 3},   {"5e-1", '.', true, 0.5}, {"1.5E1x", '.', true, 15},
+        {"2e", '.', true, 2},       {"2e+", '.', true, 2},    {"e5", '.', false, 0},
+        {".", '.', false, 0},       {"-", '.', false, 0},     {"inf", '.', false, 0},
+        {"nan", '.', false, 0},     {"0x10", '.', true, 0},   {"1,5", '.', true, 1},
+    };
+    for (const auto& c : cases) {
+        const auto v = platform::ReadLeadingNumber(c.text);
+        EXPECT_EQ(v.has_value(), c.ok) << c.text;
+        if (v && c.ok) {
+            EXPECT_DOUBLE_EQ(*v, c.value) << c.text;
+        }
+    }
+}
+
 TEST_P(NumbersUnderLocale, FormattingUsesTheGivenMark)
 {
     EXPECT_EQ(platform::FormatFixed(1.005, 2, ','), "1,00");
