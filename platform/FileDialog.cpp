@@ -74,7 +74,7 @@ QString QtNameFilter(const QString& windowsFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        const QString text = parts[i];
+        const QString& text = parts[i];
         filters << (text.endsWith(QStringLiteral("(") + patterns + QStringLiteral(")"))
                         ? text
                         : text + QStringLiteral(" (") + patterns + QStringLiteral(")"));

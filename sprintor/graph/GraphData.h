@@ -36,7 +36,7 @@ public:
     CGraphData(CGraphData&& other) noexcept = default;
     CGraphData& operator=(const CGraphData& other);
     CGraphData& operator=(CGraphData&& other) noexcept = default;
-    virtual ~CGraphData();
+    ~CGraphData();
 
     // Replaces the points and recomputes the bounds; points may lie in this series' own array.
     void SetData(const GraphPoint* points, unsigned count);

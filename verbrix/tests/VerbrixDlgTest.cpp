@@ -2,6 +2,7 @@
 
 #include "verbrix/VerbrixDlg.h"
 
+#include "hostlink/TelvoFrame.h"
 #include "platform/StringTable.h"
 #include "platform/testing/RecordingMessageBox.h"
 #include "testhost/ReplyPayload.h"
@@ -38,7 +39,7 @@ protected:
     void SetUp() override
     {
         InstallVerbrixStrings();
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
     }
 
     void Open()
@@ -86,7 +87,7 @@ protected:
     }
 
     platform::RecordingMessageBox boxes;
-    testhost::TestHost host{2000}; // waits while another build's suite holds the port
+    testhost::TestHost host{TELVO_HOST_PORT}; // waits while another build's suite holds the port
     std::unique_ptr<CVerbrixDlg> dlg;
 };
 

@@ -315,8 +315,8 @@ TEST(DialogWithoutHost, AHostThatCannotBeReachedIsReportedAndTheDialogCloses)
 {
     SetSprintorStrings();
     platform::RecordingMessageBox boxes;
-    const std::unique_ptr<testhost::TestHost> host = HostOnPort2000();
-    ASSERT_EQ(host->Port(), 2000);
+    const auto host = std::make_unique<testhost::TestHost>(TELVO_HOST_PORT);
+    ASSERT_EQ(host->Port(), TELVO_HOST_PORT);
     host->SetRefusing(true);
     CSprintorDlg dlg;
     dlg.show();

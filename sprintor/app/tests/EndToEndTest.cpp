@@ -13,11 +13,15 @@ namespace {
 
 class EndToEnd : public ::testing::Test {
 protected:
-    EndToEnd() : hostOwner(HostOnPort2000()), host(*hostOwner), sounds(true) { SetSprintorStrings(); }
+    EndToEnd()
+        : hostOwner(std::make_unique<testhost::TestHost>(TELVO_HOST_PORT)), host(*hostOwner), sounds(true)
+    {
+        SetSprintorStrings();
+    }
 
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), 2000) << "port 2000 stayed taken";
+        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
         dlg = std::make_unique<CSprintorDlg>();
         dlg->show();
         ASSERT_TRUE(host.WaitForConnections(1));

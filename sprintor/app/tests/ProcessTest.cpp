@@ -9,13 +9,13 @@ namespace {
 
 QString Program()
 {
-    return qEnvironmentVariable("TOOLSET_BIN") + QStringLiteral("/sprintor");
+    return QStringLiteral(TOOLSET_PROGRAM_SPRINTOR);
 }
 
 TEST(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
 {
-    const std::unique_ptr<testhost::TestHost> host = HostOnPort2000();
-    ASSERT_EQ(host->Port(), 2000);
+    const auto host = std::make_unique<testhost::TestHost>(TELVO_HOST_PORT);
+    ASSERT_EQ(host->Port(), TELVO_HOST_PORT);
     QProcess first;
     first.start(Program(), {});
     ASSERT_TRUE(first.waitForStarted());

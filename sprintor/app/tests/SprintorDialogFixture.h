@@ -2,6 +2,7 @@
 // A Sprintor dialog opened against the stand-in host on port 2000, with a clock and a sound
 // player set by the test. The dialog's own timer is stopped: the test gives every tick itself.
 
+#include "hostlink/TelvoFrame.h"
 #include "platform/Sound.h"
 #include "platform/StringTable.h"
 #include "platform/TickClock.h"
@@ -63,29 +64,18 @@ inline std::string SpeedReply(const std::string& speed, const std::string& unit 
         "123 456 789 AB", {testhost::Entry{1, 0, "850", "/min"}, testhost::Entry{1, 1, speed, unit}});
 }
 
-// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
-// for a while, so the bind is retried for up to two minutes.
-inline std::unique_ptr<testhost::TestHost> HostOnPort2000()
-{
-    auto host = std::make_unique<testhost::TestHost>(2000);
-    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
-        host.reset();
-        QThread::msleep(100);
-        host = std::make_unique<testhost::TestHost>(2000);
-    }
-    return host;
-}
-
 class SprintorDialogTest : public ::testing::Test {
 protected:
-    SprintorDialogTest() : hostOwner(HostOnPort2000()), host(*hostOwner), clockScope(clock), sounds(clock)
+    SprintorDialogTest()
+        : hostOwner(std::make_unique<testhost::TestHost>(TELVO_HOST_PORT)), host(*hostOwner),
+          clockScope(clock), sounds(clock)
     {
         SetSprintorStrings();
     }
 
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), 2000) << "port 2000 stayed taken";
+        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
         host.SetSilent(true);
         dlg = std::make_unique<CSprintorDlg>();
         dlg->show();
