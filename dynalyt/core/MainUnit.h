@@ -31,7 +31,7 @@ namespace dynalyt {
 enum class ChainResult {
     Filled,        // table and chart filled
     TooFewSamples, // a run held fewer than 2 samples: table and chart stay cleared, no message
-    Failed,        // an arithmetic failure or a refusal of the chart, shown as a message
+    Failed,        // an arithmetic failure or a refusal of the chart, shown as an error
 };
 
 enum class RunQuantity { EngineSpeed, RoadSpeed };
@@ -75,7 +75,7 @@ public:
 
     // The whole computation: inputs with their silent defaults, the three plausibility checks,
     // the air correction, then the chain below. Shows its messages through the form; an
-    // arithmetic failure or a chart refusal is shown and ends the chain at that step.
+    // arithmetic failure or a chart refusal is shown as an error and ends the chain there.
     ChainResult TabsChange();
 
     // --- the chain's steps, in the order TabsChange runs them (they raise DynalytError)
