@@ -100,8 +100,9 @@ public:
     // returns false.
     bool SaveMeasurement(const QString& fileName);
     // Reads a ".dym" file (own layout) or any other name (foreign layout) into the edits and
-    // grids. A file that cannot be opened shows OpenFailedText, changes nothing and returns
-    // false.
+    // grids; in the own layout the fourteen non-empty lines after "[eingaben]" are the inputs,
+    // whatever they hold. A file that cannot be opened shows OpenFailedText, changes nothing
+    // and returns false.
     bool LoadMeasurement(const QString& fileName);
 
     // --- settings file and import settings
