@@ -120,8 +120,9 @@ public:
     // False, after showing "Einstellungen prüfen!\r\rImport für Log-Dateien", when no separator
     // is chosen or a column text is empty; the import then does not ask for a file.
     bool ImportSettingsComplete();
-    // Reads the log, cuts the two runs into the grids and recomputes; false (grids unchanged)
-    // when the file gave no header or too short runs. Shows the column messages itself.
+    // Reads the log, cuts the two runs into the grids, however short, and recomputes; false
+    // (grids unchanged) when the file gave no header or no usable sample. Shows the column
+    // messages itself.
     bool ImportLog(const QString& fileName);
     // ImportLog, and on failure ImportFailedText and page ts5, as the import button does.
     bool ImportLogFile(const QString& fileName);
