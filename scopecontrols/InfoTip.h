@@ -30,8 +30,6 @@ public:
 
     CInfoTip();
     ~CInfoTip() override;
-    CInfoTip(const CInfoTip&) = delete;
-    CInfoTip& operator=(const CInfoTip&) = delete;
 
     // Makes the hidden popup; it goes when the owner's window goes.
     BOOL Create(QWidget* pParentWnd);

@@ -19,8 +19,6 @@ class WindowTimers : public QObject {
 public:
     explicit WindowTimers(std::function<void(UINT)> onTimer);
     ~WindowTimers() override;
-    WindowTimers(const WindowTimers&) = delete;
-    WindowTimers& operator=(const WindowTimers&) = delete;
 
     void SetTimer(UINT id, UINT elapseMs);
     void KillTimer(UINT id);

@@ -1,10 +1,11 @@
-// Run with a screen left of the main one and lower than it (screens.json), as a second monitor
+// Runs with a screen left of the main one and lower than it (screens.json), as a second monitor
 // on the left gives it.
 
 #include "scopecontrols/InfoTip.h"
 #include "scopecontrols/WindowTimers.h"
 #include "scopecontrols/tests/TipTestSupport.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -16,6 +17,11 @@ using tiptest::CalloutPoint;
 using tiptest::MoveTo;
 
 namespace {
+
+// The screen layout, set before the test main makes the application object.
+[[maybe_unused]] const bool kScreensSet = [] {
+    return qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=" TOOLSET_SCREENS));
+}();
 
 class InfoTipOnAScreenNotAtZero : public testing::Test {
 protected:
