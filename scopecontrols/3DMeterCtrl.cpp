@@ -27,7 +27,7 @@ BOOL C3DMeterCtrl::Create(const QString&, DWORD dwStyle, const Rect& rect, QWidg
         connect(pParentWnd, &QObject::destroyed, this, [this] { OnDestroy(); });
     if (dwStyle & WS_VISIBLE) {
         show();
-        repaint();
+        repaint(); // at once where the window is already exposed, else as soon as it is
     }
     return TRUE;
 }
