@@ -9,6 +9,7 @@
 #include "platform/GdiTypes.h"
 #include "platform/WinTypes.h"
 #include "sprintor/graph/GraphData.h"
+#include "sprintor/graph/GraphLayout.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -64,11 +65,16 @@ public:
     void Print();
     BOOL SaveBitmap(const QString& path);
 
-    // Drawing, shared by the screen, the bitmap file and the printer.
-    platform::Rect DrawAxes(platform::CDC* dc, platform::Rect area, int fontHeight, BOOL printing);
+    // The one drawing of the picture, for the screen, the bitmap file and the printer: lays the
+    // area out, draws the axes, the series and the text labels there, and returns the layout.
+    // Printing draws no edges, band or crosshair, and leaves the screen's points as they are.
+    GraphLayout DrawGraph(platform::CDC* dc, platform::Rect area, int fontHeight, BOOL printing);
+    // Its parts. The layout measures the tick labels in the context's font for that height.
+    GraphLayout LayOut(platform::CDC* dc, platform::Rect area, int fontHeight) const;
+    void DrawAxes(platform::CDC* dc, const GraphLayout& layout, BOOL printing) const;
     void DrawAllSeries(platform::CDC* dc, platform::Rect plot, BOOL force);
     void DrawSeries(platform::CDC* dc, int series, const platform::Rect* plot);
-    void DrawAnnotations(platform::CDC* dc, const platform::Rect* plot, int fontHeight);
+    void DrawAnnotations(platform::CDC* dc, const platform::Rect* plot, int fontHeight) const;
 
     // View history, oldest first.
     void PushView(const GraphView& view);
@@ -102,6 +108,7 @@ public:
     BOOL m_bButtonDown;
     BOOL m_bDragInPlot;
     BOOL m_bXLocked, m_bYLocked;
+    // What the mouse reads of the latest screen paint; nothing else writes them.
     platform::Rect m_rcXMinLabel, m_rcXMaxLabel, m_rcYMinLabel, m_rcYMaxLabel;
     platform::Rect m_rcXLock, m_rcYLock;
     platform::Rect m_rcPlot;
@@ -123,6 +130,10 @@ private:
     BOOL SetLimit(BOOL locked, float value, float& limit, float& base);
     void Invalidate();
     void MarkAllDirty();
+    void KeepForMouse(const GraphLayout& layout);
+    void Project(const CGraphData& series, const platform::Rect& plot, std::vector<POINT>& into) const;
+    static void DrawProjected(platform::CDC* dc, const CGraphData& series, const std::vector<POINT>& points,
+                              const platform::Rect& plot);
     void OpenEditor(const platform::Rect& box, float value, UINT decimals);
     bool SelectedValid() const;
     platform::Rect ClientRect() const;
