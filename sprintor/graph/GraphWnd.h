@@ -2,8 +2,8 @@
 // The line-plot graph control: series of points in a framed plot with axis titles, grid and
 // tick labels, a legend, a crosshair cursor with readout, free text labels, rubber-band zoom
 // with a view history, an in-place editor for the axis limits, axis locks, printing and a
-// bitmap file. The owner may read and write the titles, divisions, decimals and limits
-// directly and then calls Refresh (or invalidates the control).
+// bitmap file. The owner reads the state from the members and changes the titles, the y
+// division count and the limits through the setters, which repaint.
 
 #include "platform/DC.h"
 #include "platform/GdiTypes.h"
@@ -61,6 +61,9 @@ public:
     BOOL SetXMax(float value);
     BOOL SetYMin(float value);
     BOOL SetYMax(float value);
+    void SetXTitle(const QString& title);
+    void SetYTitle(const QString& title);
+    void SetYDivisions(int divisions);
     void Refresh();
     void Print();
     BOOL SaveBitmap(const QString& path);
