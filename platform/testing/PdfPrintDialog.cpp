@@ -4,7 +4,8 @@
 
 namespace platform {
 
-PdfPrintDialog::PdfPrintDialog(const QString& pdfPath) : m_pdfPath(pdfPath)
+PdfPrintDialog::PdfPrintDialog(QString pdfPath, bool fullPage)
+    : m_pdfPath(std::move(pdfPath)), m_bFullPage(fullPage)
 {
     SetPrintDialog(this);
 }
@@ -16,12 +17,14 @@ PdfPrintDialog::~PdfPrintDialog()
 
 std::unique_ptr<QPrinter> PdfPrintDialog::ChoosePrinter(QWidget* owner, DWORD flags)
 {
-    asked.push_back({owner, flags});
+    this->owner = owner;
+    this->flags = flags;
     if (m_pdfPath.isEmpty())
         return nullptr;
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(m_pdfPath);
+    printer->setFullPage(m_bFullPage);
     return printer;
 }
 
