@@ -6,6 +6,7 @@
 #include "platform/SystemMetrics.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygon>
 #include <QPrinter>
@@ -583,25 +584,74 @@ TextMetrics CDC::GetTextMetrics() const
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop)
 {
-    if (!m_hDC || !m_hDC->painter || !src)
-        return FALSE;
-    const QImage* image = ImageOf(src->m_hDC);
+    return StretchBlt(x, y, width, height, src, xSrc, ySrc, width, height, rop);
+}
+
+namespace {
+
+// The source block of a blit, copied out when it is read from the surface it is drawn on.
+bool SourceBlock(const DeviceContext* target, const DeviceContext* src, int x, int y, int width, int height,
+                 QImage* block, QRect* from)
+{
+    const QImage* image = ImageOf(src);
     if (!image || width <= 0 || height <= 0)
+        return false;
+    *from = QRect(src->ToDevice(x, y), QSize(width, height));
+    if (src == target) {
+        *block = image->copy(*from);
+        *from = block->rect();
+    } else {
+        *block = *image; // shares the pixels
+    }
+    return true;
+}
+
+} // namespace
+
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                     int srcHeight, DWORD rop)
+{
+    if (!m_hDC || !m_hDC->painter || !src || width <= 0 || height <= 0)
         return FALSE;
-    const QPoint s = src->m_hDC->ToDevice(xSrc, ySrc);
-    const QPoint t = m_hDC->ToDevice(x, y);
-    // Reading and writing the same surface: copy the source first.
-    const QImage source = src->m_hDC == m_hDC ? image->copy(QRect(s, QSize(width, height))) : QImage();
-    const QImage& from = source.isNull() ? *image : source;
-    const QRect fromRect = source.isNull() ? QRect(s, QSize(width, height)) : source.rect();
+    QImage block;
+    QRect from;
+    if (!SourceBlock(m_hDC, src->m_hDC, xSrc, ySrc, srcWidth, srcHeight, &block, &from))
+        return FALSE;
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
     case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-    default: p.setCompositionMode(QPainter::CompositionMode_Source); break;
+    default:
+        // The surfaces are opaque: where a device (a printer) has no copy mode, drawing over is the same.
+        if (p.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+        break;
     }
-    p.drawImage(QRect(t, QSize(width, height)), from, fromRect);
+    p.setRenderHint(QPainter::LosslessImageRendering); // a printer keeps the pixels exact
+    p.drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), block, from);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return TRUE;
+}
+
+BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                         int srcHeight, COLORREF transparent)
+{
+    if (!m_hDC || !m_hDC->painter || !src || width <= 0 || height <= 0)
+        return FALSE;
+    QImage block;
+    QRect from;
+    if (!SourceBlock(m_hDC, src->m_hDC, xSrc, ySrc, srcWidth, srcHeight, &block, &from))
+        return FALSE;
+    QImage masked = block.copy(from).convertToFormat(QImage::Format_ARGB32);
+    const QRgb leaveOut = ToQColor(transparent).rgb() & RGB_MASK;
+    for (int row = 0; row < masked.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col)
+            if ((line[col] & RGB_MASK) == leaveOut)
+                line[col] = 0;
+    }
+    m_hDC->painter->setRenderHint(QPainter::LosslessImageRendering);
+    m_hDC->painter->drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), masked);
     return TRUE;
 }
 
