@@ -81,13 +81,12 @@ COScopeCtrl::~COScopeCtrl()
     DestroyWindow();
 }
 
-BOOL COScopeCtrl::Create(DWORD dwStyle, const Rect& rect, QWidget* pParentWnd, UINT nID)
+BOOL COScopeCtrl::Create(DWORD dwStyle, const Rect& rect, QWidget* pParentWnd, UINT /*nID*/)
 {
     if (m_pWnd || (!pParentWnd && (dwStyle & WS_CHILD)))
         return FALSE;
     auto* window = new ScopeWindow(this, pParentWnd);
     m_pWnd = window;
-    m_nID = nID;
     window->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     // A child gets no resize event before its dialog is shown: the layout comes first here.
     const QSize client = ScopeWindow::ClientSize(window->size());

@@ -44,11 +44,11 @@ public:
 
     // Makes the scope's window, a child of the parent at rect (its sunken edges included),
     // shown when the style has WS_VISIBLE, then builds the surfaces at its client size.
-    // FALSE when the window already exists or a child is asked for without a parent.
+    // FALSE when the window already exists or a child is asked for without a parent. Nothing
+    // asks the window for its child id, so it is not kept.
     virtual BOOL Create(DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd, UINT nID);
     BOOL DestroyWindow();
     QWidget* GetSafeHwnd() const { return m_pWnd; } // the window, null when there is none
-    UINT GetDlgCtrlID() const { return m_nID; }
 
     // values holds one value per trace.
     void PushValues(const double* values);
@@ -114,5 +114,4 @@ private:
     void ComposeOnto(platform::CDC* dc, const platform::Rect& area, platform::CDC* traces);
 
     QPointer<QWidget> m_pWnd;
-    UINT m_nID = 0;
 };
