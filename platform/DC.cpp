@@ -589,15 +589,17 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int yS
 
 namespace {
 
-// The source block of a blit, copied out when it is read from the surface it is drawn on.
-bool SourceBlock(const DeviceContext* target, const DeviceContext* src, int x, int y, int width, int height,
-                 QImage* block, QRect* from)
+// The source block of a blit onto target, copied out when it is read from the surface it is
+// drawn on; false when there is nothing to draw.
+bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* block,
+                 QRect* from)
 {
-    const QImage* image = ImageOf(src);
-    if (!image || width <= 0 || height <= 0)
+    const DeviceContext* surface = src ? src->GetSafeHdc() : nullptr;
+    const QImage* image = ImageOf(surface);
+    if (!target || !target->painter || !image || source.isEmpty() || size.isEmpty())
         return false;
-    *from = QRect(src->ToDevice(x, y), QSize(width, height));
-    if (src == target) {
+    *from = QRect(surface->ToDevice(source.x(), source.y()), source.size());
+    if (surface == target) {
         *block = image->copy(*from);
         *from = block->rect();
     } else {
@@ -611,11 +613,9 @@ bool SourceBlock(const DeviceContext* target, const DeviceContext* src, int x, i
 BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
                      int srcHeight, DWORD rop)
 {
-    if (!m_hDC || !m_hDC->painter || !src || width <= 0 || height <= 0)
-        return FALSE;
     QImage block;
     QRect from;
-    if (!SourceBlock(m_hDC, src->m_hDC, xSrc, ySrc, srcWidth, srcHeight, &block, &from))
+    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
         return FALSE;
     QPainter& p = *m_hDC->painter;
     switch (rop) {
@@ -636,11 +636,9 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
 BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
                          int srcHeight, COLORREF transparent)
 {
-    if (!m_hDC || !m_hDC->painter || !src || width <= 0 || height <= 0)
-        return FALSE;
     QImage block;
     QRect from;
-    if (!SourceBlock(m_hDC, src->m_hDC, xSrc, ySrc, srcWidth, srcHeight, &block, &from))
+    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
         return FALSE;
     QImage masked = block.copy(from).convertToFormat(QImage::Format_ARGB32);
     const QRgb leaveOut = ToQColor(transparent).rgb() & RGB_MASK;

@@ -1,40 +1,15 @@
 // The scope on paper: the page of a PDF printer, read back as pixels.
 
-#include "platform/PrintDialog.h"
+#include "platform/testing/PdfPrintDialog.h"
 #include "platform/testing/RecordingMessageBox.h"
 #include "scopecontrols/tests/ScopeTestSupport.h"
 
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPrinter>
 #include <QTemporaryDir>
 
 namespace scopetest {
 namespace {
-
-// Chooses a PDF printer whose page is painted whole, or cancels when it has no file.
-class PdfPrintDialog : public platform::IPrintDialog {
-public:
-    explicit PdfPrintDialog(QString path) : m_path(std::move(path)) { platform::SetPrintDialog(this); }
-    ~PdfPrintDialog() override { platform::SetPrintDialog(nullptr); }
-    std::unique_ptr<QPrinter> ChoosePrinter(QWidget* owner, DWORD flags) override
-    {
-        this->owner = owner;
-        this->flags = flags;
-        if (m_path.isEmpty())
-            return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_path);
-        printer->setFullPage(true);
-        return printer;
-    }
-    QWidget* owner = nullptr;
-    DWORD flags = 0;
-
-private:
-    QString m_path;
-};
 
 // The one page of a PDF file on white paper, rendered without smoothing.
 QImage RenderPage(const QString& path, QSize size)
@@ -71,7 +46,7 @@ protected:
 TEST_F(ScopePrint, ThePageShowsTheGridInPrintColoursAndTheTracesInTheirsThenTheScreenStartsEmpty)
 {
     const QString pdf = dir.filePath("scope.pdf");
-    PdfPrintDialog dialog(pdf);
+    platform::PdfPrintDialog dialog(pdf, true);
     scope->PrintGraph();
     EXPECT_EQ(dialog.owner, scope->GetSafeHwnd());
     EXPECT_EQ(dialog.flags, 0xC000Cu);
@@ -103,7 +78,7 @@ TEST_F(ScopePrint, ThePageShowsTheGridInPrintColoursAndTheTracesInTheirsThenTheS
 TEST_F(ScopePrint, ACancelledDialogKeepsThePicture)
 {
     const QRect before = Inked(Plot(), kBlack);
-    PdfPrintDialog dialog{QString()};
+    platform::PdfPrintDialog dialog{QString()};
     scope->PrintGraph();
     EXPECT_EQ(Inked(Plot(), kBlack), before);
     EXPECT_TRUE(boxes.Boxes().empty());
@@ -111,7 +86,7 @@ TEST_F(ScopePrint, ACancelledDialogKeepsThePicture)
 
 TEST_F(ScopePrint, AJobThatCannotStartIsReportedAndTheGridRebuiltForTheScreen)
 {
-    PdfPrintDialog dialog(dir.filePath("missing/scope.pdf"));
+    platform::PdfPrintDialog dialog(dir.filePath("missing/scope.pdf"));
     scope->PrintGraph();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Cannot Start Print Job.");
@@ -126,7 +101,7 @@ TEST_F(ScopePrint, AScopeWithoutAClientAreaPrintsABlankPage)
     scope->DestroyWindow();
     ASSERT_TRUE(scope->Create(WS_CHILD, platform::Rect(0, 0, 6, 6), &parent, 0));
     const QString pdf = dir.filePath("empty.pdf");
-    PdfPrintDialog dialog(pdf);
+    platform::PdfPrintDialog dialog(pdf, true);
     scope->PrintGraph();
     const QImage page = RenderPage(pdf, QSize(80, 96));
     ASSERT_FALSE(page.isNull());
