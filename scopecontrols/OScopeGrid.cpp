@@ -20,9 +20,15 @@ std::unique_ptr<CDC> MakeSurface(platform::Bitmap* bitmap, int width, int height
 
 GridSpec COScopeCtrl::CurrentGridSpec() const
 {
-    GridSpec spec{m_rectClient,     m_rectPlot,       m_nVertGridLines,
-                  m_nHorzGridLines, m_nLabelDecimals, m_strYMin,
-                  m_strYMax,        m_crGridColor,    {}};
+    GridSpec spec;
+    spec.client = m_rectClient;
+    spec.plot = m_rectPlot;
+    spec.vertLines = m_nVertGridLines;
+    spec.horzLines = m_nHorzGridLines;
+    spec.labelDecimals = m_nLabelDecimals;
+    spec.lowerText = m_strYMin;
+    spec.upperText = m_strYMax;
+    spec.gridColor = m_crGridColor;
     for (int i = 0; i < m_nTraces; ++i)
         spec.traces.push_back({m_pTraces[i].lower, m_pTraces[i].upper, m_pTraces[i].color});
     return spec;

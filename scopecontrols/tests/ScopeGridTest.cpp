@@ -169,6 +169,17 @@ TEST_F(ScopeGridSurface, ScreenAndPrintColoursWithLabelsInTheirTracesColours)
     EXPECT_EQ(GridAt(61, 6), kWhite) << "the label's cell (its trailing blank) on the page's background";
 }
 
+TEST_F(ScopeGridSurface, AnUpperTextStandsOnceInTheColourOfTheLastSlotWithData)
+{
+    g_nSlotGroup[0] = 1;
+    g_nSlotGroup[5] = 4;
+    scope->SetYLabels("", "", "oben");
+    const QRect top(0, 0, 62, 8); // the cell hangs from T - 16, above the client
+    EXPECT_TRUE(HasColor(Grid(), top, kTraceColors[5]));
+    EXPECT_FALSE(HasColor(Grid(), top, kTraceColors[0])) << "drawn over by the last slot's";
+    EXPECT_FALSE(HasColor(Grid(), QRect(0, 8, 62, 192), kTraceColors[5])) << "no number labels";
+}
+
 TEST_F(ScopeGridSurface, EveryRebuildEmptiesThePlot)
 {
     const std::vector<double> values(kScopeSlots, 50);
