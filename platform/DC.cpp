@@ -6,6 +6,7 @@
 #include "platform/SystemMetrics.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygon>
@@ -624,25 +625,72 @@ TextMetrics CDC::GetTextMetrics() const
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop)
 {
-    if (!m_hDC || !m_hDC->painter || !src)
+    return StretchBlt(x, y, width, height, src, xSrc, ySrc, width, height, rop);
+}
+
+namespace {
+
+// The source block of a blit onto target, copied out when it is read from the surface it is
+// drawn on; false when there is nothing to draw.
+bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* block,
+                 QRect* from)
+{
+    const DeviceContext* surface = src ? src->GetSafeHdc() : nullptr;
+    const QImage* image = ImageOf(surface);
+    if (!target || !target->painter || !image || source.isEmpty() || size.isEmpty())
+        return false;
+    *from = QRect(surface->ToDevice(source.x(), source.y()), source.size());
+    if (surface == target) {
+        *block = image->copy(*from);
+        *from = block->rect();
+    } else {
+        *block = *image; // shares the pixels
+    }
+    return true;
+}
+
+} // namespace
+
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                     int srcHeight, DWORD rop)
+{
+    QImage block;
+    QRect from;
+    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
         return FALSE;
-    const QImage* image = ImageOf(src->m_hDC);
-    if (!image || width <= 0 || height <= 0)
-        return FALSE;
-    const QPoint s = src->m_hDC->ToDevice(xSrc, ySrc);
-    const QPoint t = m_hDC->ToDevice(x, y);
-    // Reading and writing the same surface: copy the source first.
-    const QImage source = src->m_hDC == m_hDC ? image->copy(QRect(s, QSize(width, height))) : QImage();
-    const QImage& from = source.isNull() ? *image : source;
-    const QRect fromRect = source.isNull() ? QRect(s, QSize(width, height)) : source.rect();
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
     case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-    default: p.setCompositionMode(QPainter::CompositionMode_Source); break;
+    default:
+        // The surfaces are opaque: where a device (a printer) has no copy mode, drawing over is the same.
+        if (p.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+        break;
     }
-    p.drawImage(QRect(t, QSize(width, height)), from, fromRect);
+    p.setRenderHint(QPainter::LosslessImageRendering); // a printer keeps the pixels exact
+    p.drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), block, from);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return TRUE;
+}
+
+BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                         int srcHeight, COLORREF transparent)
+{
+    QImage block;
+    QRect from;
+    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
+        return FALSE;
+    QImage masked = block.copy(from).convertToFormat(QImage::Format_ARGB32);
+    const QRgb leaveOut = ToQColor(transparent).rgb() & RGB_MASK;
+    for (int row = 0; row < masked.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col)
+            if ((line[col] & RGB_MASK) == leaveOut)
+                line[col] = 0;
+    }
+    m_hDC->painter->setRenderHint(QPainter::LosslessImageRendering);
+    m_hDC->painter->drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), masked);
     return TRUE;
 }
 

@@ -163,6 +163,12 @@ public:
 
     // Copies a block from a memory context (SRCCOPY, SRCPAINT, SRCAND).
     BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);
+    // The same, the source block scaled to the destination, pixel by pixel.
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                    int srcHeight, DWORD rop);
+    // Copies and scales a block, leaving out the source pixels of the transparent colour.
+    BOOL TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                        int srcHeight, COLORREF transparent);
     // Moves the pixels of scroll (within clip) of a memory context by dx, dy.
     BOOL ScrollDC(int dx, int dy, const Rect& scroll, const Rect& clip);
 

@@ -261,6 +261,21 @@ TEST(DrawingContext, BlitsCopyAndCombine)
     EXPECT_EQ(source.dc.GetPixel(2, 0), RGB(0, 0, 255));
 }
 
+TEST(DrawingContext, StretchedBlitsScalePixelByPixelAndMayLeaveOutAColour)
+{
+    Surface source(2, 1), target(4, 2);
+    source.dc.SetPixel(0, 0, RGB(255, 0, 0));
+    source.dc.SetPixel(1, 0, 0);
+    target.dc.StretchBlt(0, 0, 4, 2, &source.dc, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(target.Row(0, 0, 4), "oo##");
+    EXPECT_EQ(target.Row(1, 0, 4), "oo##");
+    EXPECT_EQ(target.dc.GetPixel(1, 1), RGB(255, 0, 0));
+
+    target.dc.FillSolidRect(Rect(0, 0, 4, 2), 0xFFFFFF);
+    target.dc.TransparentBlt(0, 0, 4, 2, &source.dc, 0, 0, 2, 1, 0);
+    EXPECT_EQ(target.Row(1, 0, 4), "oo..") << "the black pixel is left out";
+}
+
 TEST(DrawingContext, ScrollMovesPixelsWithinTheClip)
 {
     Surface s(6, 1);
