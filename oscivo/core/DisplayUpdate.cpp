@@ -12,6 +12,7 @@ namespace {
 constexpr int kRows = kScopeSlots / kFields;
 constexpr double kAdvancedRangeMin = -1.0; // below every advanced value: an unplotted one lies on the edge
 constexpr double kAdvancedRangeMax = 256.0;
+constexpr int kFirstPlottedAdvanced = 4; // the advanced values plotted when their layout comes
 
 // Groups whose lambda values may be shown as an air/fuel ratio.
 constexpr std::array<int, 12> kAirFuelGroups = {31, 34, 35, 191, 212, 216, 220, 222, 225, 227, 231, 233};
@@ -98,7 +99,7 @@ void OscivoModel::SwitchLayout()
         }
         m_slotSwatch.fill(SwatchFill::ButtonFace);
         m_selectionShown.fill(false);
-        std::fill_n(m_nAdvGraph.begin(), kFields, 1);
+        std::fill_n(m_nAdvGraph.begin(), kFirstPlottedAdvanced, 1);
         return;
     }
     m_effects.layout = LayoutSwitch::ToStandard;

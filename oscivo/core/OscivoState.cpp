@@ -129,17 +129,9 @@ void ResetOwnState()
     g_nTitleHintCount = 15;
 
     g_colorTable = kColorTable;
-    g_crBackColor = 0;
-    g_crGridColor = 0xFFFFFF;
-    for (int k = 0; k < kScopeSlots; ++k)
-        g_crLineColor[k] = ColourOf(kColorTable[k]);
+    SetDefaultPrefs();
     g_bSaveWindowSize = TRUE;
     g_bAutorun = FALSE; // until Prefs.cfg is read
-    g_nPrefWidth = 634;
-    g_nPrefHeight = 433;
-    g_nMaxMileage = 60;
-    g_nMaxConsumption = 20;
-    g_nFuelHistoryDepth = 1;
 
     g_nLastWidth = g_nLastHeight = g_nCurWidth = g_nCurHeight = 0;
 
@@ -190,6 +182,23 @@ void ResetOwnState()
 }
 
 } // namespace
+
+void SetDefaultPrefs()
+{
+    g_crBackColor = 0;
+    g_crGridColor = kDefaultGridColor;
+    for (int k = 0; k < kScopeSlots; ++k)
+        g_crLineColor[k] = ColourOf(g_colorTable[k]);
+    g_nThickness = 0;
+    g_bAutorun = TRUE;
+    g_bShowUnits = TRUE;
+    g_bShowZeros = FALSE;
+    g_nPrefWidth = kDefaultWidth;
+    g_nPrefHeight = kDefaultHeight;
+    g_nMaxMileage = kDefaultMaxMileage;
+    g_nMaxConsumption = kDefaultMaxConsumption;
+    g_nFuelHistoryDepth = kDefaultFuelHistoryDepth;
+}
 
 void LoadStartupTexts()
 {

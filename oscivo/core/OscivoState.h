@@ -33,6 +33,12 @@ extern BOOL g_bRebuildGrid;   // the scope grid is rebuilt after the next shown 
 extern int g_nTitleHintCount; // frames left of the title hint
 
 // Preferences (Prefs.cfg)
+inline constexpr COLORREF kDefaultGridColor = 0xFFFFFF;
+inline constexpr int kDefaultWidth = 634;
+inline constexpr int kDefaultHeight = 433;
+inline constexpr int kDefaultMaxMileage = 60;
+inline constexpr int kDefaultMaxConsumption = 20;
+inline constexpr int kDefaultFuelHistoryDepth = 1;
 extern COLORREF g_crBackColor;
 extern COLORREF g_crGridColor;
 extern std::array<COLORREF, kScopeSlots> g_crLineColor; // trace k and the needle of meter k
@@ -140,6 +146,9 @@ COLORREF ColourOf(const NamedColour& colour);
 // Every global above and the scope settings back to their values at process start, as the
 // main dialog's start finds them; tests start from here.
 void ResetOscivoState();
+
+// The preferences as a start without Prefs.cfg has them; SaveWindowSize stays as it is.
+void SetDefaultPrefs();
 
 // The texts that start-up takes from the string table (step label, fuel-economy units, the
 // first title), each only when the table holds it.

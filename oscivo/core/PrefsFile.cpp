@@ -10,8 +10,6 @@
 namespace {
 
 constexpr const char* kEol = "\r\n";
-constexpr int kDefaultWidth = 634;
-constexpr int kDefaultHeight = 433;
 constexpr std::size_t kValueDigits = 8; // a 32-bit value; a longer run is not one
 
 bool IsHexDigit(char c)
@@ -40,28 +38,11 @@ bool TakeColour(std::string_view key, COLORREF missing, COLORREF& target)
     return found;
 }
 
-void SetDefaultsWithoutFile()
-{
-    g_crBackColor = 0;
-    g_crGridColor = 0xFFFFFF;
-    for (int k = 0; k < kScopeSlots; ++k)
-        g_crLineColor[k] = ColourOf(g_colorTable[k]);
-    g_nThickness = 0;
-    g_bAutorun = TRUE;
-    g_bShowUnits = TRUE;
-    g_bShowZeros = FALSE;
-    g_nPrefWidth = kDefaultWidth;
-    g_nPrefHeight = kDefaultHeight;
-    g_nMaxMileage = 60;
-    g_nMaxConsumption = 20;
-    g_nFuelHistoryDepth = 1;
-}
-
 void ParsePrefs(std::string_view bytes, ScreenSize screen)
 {
     bool modern = false; // a key that only the key=value form has was found
     modern |= TakeColour("BackColor", 0, g_crBackColor);
-    modern |= TakeColour("GridColor", 0xFFFFFF, g_crGridColor);
+    modern |= TakeColour("GridColor", kDefaultGridColor, g_crGridColor);
     for (int k = 0; k < kScopeSlots; ++k)
         modern |= TakeColour(LineColorKey(k), g_crLineColor[k], g_crLineColor[k]);
     modern |= Take("Thickness", FALSE, 0, g_nThickness);
@@ -83,11 +64,11 @@ void ParsePrefs(std::string_view bytes, ScreenSize screen)
     const bool fits = width > 0 && height > 0 && width <= screen.width && height <= screen.height;
     g_nPrefWidth = fits ? width : kDefaultWidth;
     g_nPrefHeight = fits ? height : kDefaultHeight;
-    modern |= Take("MaxMileage", TRUE, 60, g_nMaxMileage);
-    modern |= Take("MaxConsumption", TRUE, 20, g_nMaxConsumption);
+    modern |= Take("MaxMileage", TRUE, kDefaultMaxMileage, g_nMaxMileage);
+    modern |= Take("MaxConsumption", TRUE, kDefaultMaxConsumption, g_nMaxConsumption);
     g_nMaxMileage = std::clamp(g_nMaxMileage, 1, 1000);
     g_nMaxConsumption = std::clamp(g_nMaxConsumption, 1, 1000);
-    modern |= Take("FuelHistoryDepth", TRUE, 1, g_nFuelHistoryDepth);
+    modern |= Take("FuelHistoryDepth", TRUE, kDefaultFuelHistoryDepth, g_nFuelHistoryDepth);
     g_nFuelHistoryDepth = std::clamp(g_nFuelHistoryDepth, 1, kFuelHistorySize);
     if (!modern)
         ReadLegacyPrefs(bytes);
@@ -159,7 +140,7 @@ void LoadPrefsFrom(std::optional<std::string_view> bytes, ScreenSize screen)
     if (g_nPrefsTextLen > 0)
         ParsePrefs(*bytes, screen);
     else
-        SetDefaultsWithoutFile();
+        SetDefaultPrefs();
 }
 
 void LoadPrefs(ScreenSize screen)
