@@ -6,6 +6,20 @@
 // ReplyEffects, which the dialog takes and applies before it pushes m_plotValues to the scope
 // and the meters. The members below m_plotValues hold what the dialog shows without an exchange;
 // the dialog brings its controls to them after every operation.
+//
+// A live "DataReply" in the dialog (a played-back line goes the same way, with SetReply and
+// ParseReply in place of TakeReply):
+//
+//     if (!m_model.TakeReply(kind, payload))
+//         return;
+//     UpdateData(TRUE);                               // boxes and edits into the model
+//     const ReplyEffects effects = m_model.ShowParsedReply();
+//     Apply(effects);                                 // layout, ranges, meters, title, message
+//     m_scope.PushValues(m_model.m_plotValues.data());
+//     UpdateMeters(m_model.m_plotValues.data());      // and g_dMileage, g_dConsumption
+//     if (effects.rebuildGrid)
+//         m_scope.RebuildGrid(FALSE);
+//     UpdateData(FALSE);                              // members and shown states to the controls
 
 #include "oscivo/core/OscivoState.h"
 #include "platform/WinTypes.h"
@@ -15,6 +29,9 @@
 #include <string>
 #include <string_view>
 
+// A change of layout: the dialog makes or destroys the swatch windows (slots 0..3 against the
+// ten advanced ones), shows and hides the two sets of controls, enables the Min and Max edits
+// only in the standard layout, and, while a log plays, shows the speed controls only there.
 enum class LayoutSwitch {
     None,
     ToAdvanced, // row 0 gives way to the ten advanced values
