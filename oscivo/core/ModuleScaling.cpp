@@ -12,8 +12,13 @@ int OscivoModel::LoadScaling()
     g_szLoadedScaling = g_szScalingName;
     if (g_scalesOwner.set && g_scalesOwner.name == g_szScalingName)
         return 0;
-    if (SaveScaling() == ScalingSave::Failed)
-        m_effects.scalingSaveFailed = true;
+    if (g_scalesOwner.set) {
+        // Another module's scales belong to its file alone: save them there, and start this
+        // module from fresh tables, so that groups its file lacks do not keep them.
+        if (SaveScaling() == ScalingSave::Failed)
+            m_effects.scalingSaveFailed = true;
+        ResetScaleTables();
+    }
 
     LoadPresets(kMassUnitScaling);
     g_scalesOwner = ScalesOwner{true, g_szScalingName, m_bObdMode};

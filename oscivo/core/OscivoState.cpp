@@ -138,10 +138,7 @@ void ResetOwnState()
     g_szBaseDir.clear();
     g_szScalingDir.clear();
 
-    for (auto& group : g_nScaleMin)
-        group.fill(0);
-    for (auto& group : g_nScaleMax)
-        group.fill(100);
+    ResetScaleTables();
 
     g_nSlotPrevGroup.fill(-1);
     g_bSlotRangeEdited.fill(FALSE);
@@ -182,6 +179,14 @@ void ResetOwnState()
 }
 
 } // namespace
+
+void ResetScaleTables()
+{
+    for (auto& group : g_nScaleMin)
+        group.fill(0);
+    for (auto& group : g_nScaleMax)
+        group.fill(100);
+}
 
 void SetDefaultPrefs()
 {

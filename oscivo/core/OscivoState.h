@@ -64,6 +64,7 @@ extern std::string g_szScalingDir;
 using ScaleTable = std::array<std::array<int, kFields>, kGroups>;
 extern ScaleTable g_nScaleMin;
 extern ScaleTable g_nScaleMax;
+void ResetScaleTables(); // every group and field to 0..100
 
 // Per slot
 extern std::array<int, kScopeSlots> g_nSlotPrevGroup;    // group at the slot's last rescale; -1 at start

@@ -39,7 +39,11 @@ protected:
         return model.LoadScaling();
     }
 
-    QStringList ScalingFolder() const { return QDir(Path("Scaling")).entryList(QDir::Files | QDir::Hidden); }
+    // The names in a folder below the start-up directory, in their order, between commas.
+    std::string Folder(const std::string& relative) const
+    {
+        return QDir(Path(relative)).entryList(QDir::Files | QDir::Hidden).join(',').toStdString();
+    }
 };
 
 TEST_F(ScalingFileTest, ANewModuleGetsDefaultsAndAScalingFile)
@@ -51,7 +55,7 @@ TEST_F(ScalingFileTest, ANewModuleGetsDefaultsAndAScalingFile)
               "mbar,900,2500,\r\nNm,0,400,\r\n\xB0,-50,50,\r\nms,0,30,\r\n");
     EXPECT_EQ(g_nPresetCount, 10);
     EXPECT_EQ(ReadFile("Scaling/123-456-789-AB.SCL"), FreshScalingFile(3, false));
-    EXPECT_EQ(ScalingFolder(), (QStringList{"123-456-789-AB.SCL", "Defaults.cfg"}));
+    EXPECT_EQ(Folder("Scaling"), "123-456-789-AB.SCL,Defaults.cfg");
 
     // The same module again reads nothing.
     WriteFile("Scaling/123-456-789-AB.SCL", "9,\r\n1,5,6,5,6,5,6,5,6,\r\n");
@@ -163,6 +167,16 @@ TEST_F(ScalingFileTest, ScalesAreSavedOnlyToTheFileTheyCameFrom)
     EXPECT_EQ(ReadFile("Scaling/222-222-222-B.SCL"), FreshScalingFile(3, false));
     EXPECT_EQ(g_nScaleMax[1][0], 100);
 
+    // A file that lacks groups gives them fresh scales, not the previous module's.
+    WriteFile("Scaling/444-444-444-D.SCL", "3,\r\n2,0,50,0,50,0,50,0,50,\r\n");
+    g_nScaleMax[7][0] = 888;
+    ASSERT_EQ(Load(Reply("444 444 444 D", {{1, 0, "1", "bar"}})), 0);
+    EXPECT_EQ(g_nScaleMax[7][0], 100);
+    EXPECT_EQ(g_nScaleMax[2][0], 50);
+    EXPECT_NE(ReadFile("Scaling/222-222-222-B.SCL").find("\r\n7,0,888,"), std::string::npos);
+    ASSERT_EQ(Load(Reply("222 222 222 B", {{1, 0, "1", "bar"}})), 0);
+    EXPECT_EQ(ReadFile("Scaling/444-444-444-D.SCL").find("888"), std::string::npos);
+
     // An OBD module's scales are saved in its layout, even after the next module has changed it.
     ASSERT_EQ(Load(testhost::ObdReply({{12, "850", "/min"}})), 0);
     g_nScaleMax[12][0] = 6500;
@@ -176,8 +190,8 @@ TEST_F(ScalingFileTest, ScalesAreSavedOnlyToTheFileTheyCameFrom)
     EXPECT_EQ(model.SaveScaling(), ScalingSave::Saved);
     EXPECT_NE(ReadFile("Scaling/222-222-222-B.SCL").find("\r\n1,-3,100,"), std::string::npos);
     EXPECT_EQ(ReadFile("Scaling/333-333-333-C.SCL"), "<missing>");
-    EXPECT_EQ(ScalingFolder(),
-              (QStringList{"111-111-111-A.SCL", "222-222-222-B.SCL", "Defaults.cfg", "OBD.SCL"}));
+    EXPECT_EQ(Folder("Scaling"),
+              "111-111-111-A.SCL,222-222-222-B.SCL,444-444-444-D.SCL,Defaults.cfg,OBD.SCL");
 }
 
 TEST_F(ScalingFileTest, AnAdvancedFirstReplyLeavesTheLoadToTheFirstStandardOne)
@@ -217,8 +231,7 @@ TEST_F(ScalingFileTest, FoldersAndFilesAreFoundWhateverTheirCase)
     g_nScaleMax[1][0] = 61;
     EXPECT_EQ(model.SaveScaling(), ScalingSave::Saved);
     EXPECT_NE(ReadFile("scaling/123-456-789-ab.scl").find("1,5,61,"), std::string::npos);
-    EXPECT_EQ(QDir(Path("scaling")).entryList(QDir::Files),
-              (QStringList{"123-456-789-ab.scl", "DEFAULTS.CFG"}));
+    EXPECT_EQ(Folder("scaling"), "123-456-789-ab.scl,DEFAULTS.CFG");
     EXPECT_FALSE(QFileInfo::exists(Path("Scaling")));
 }
 
