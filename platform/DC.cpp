@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QPolygon>
 #include <QPrinter>
 
@@ -71,10 +72,11 @@ public:
     {
         if (!painter)
             return;
+        // A clip set again after clipping was switched off must switch it on first: the raster
+        // engine keeps a replaced clip switched off otherwise.
+        painter->setClipping(st.hasClip);
         if (st.hasClip)
             painter->setClipRegion(st.clip);
-        else
-            painter->setClipping(false);
     }
     int ClipComplexity() const
     {
@@ -471,6 +473,36 @@ void CDC::FrameRect(const Rect& rect, const Brush& brush)
     d.Fill(d.DeviceBox(r - 1, t, r, b), brush.color);
 }
 
+BOOL CDC::FillRgn(const Region* region, const Brush& brush)
+{
+    if (!m_hDC || !region)
+        return FALSE;
+    if (!brush.hollow) {
+        const POINT org = m_hDC->st.windowOrg;
+        for (const QRect& r : region->Get().translated(-org.x, -org.y))
+            m_hDC->Fill(r, brush.color);
+    }
+    return TRUE;
+}
+
+BOOL CDC::FrameRgn(const Region* region, const Brush& brush, int width, int height)
+{
+    if (!m_hDC || !region)
+        return FALSE;
+    if (brush.hollow)
+        return TRUE;
+    const POINT org = m_hDC->st.windowOrg;
+    const QRegion r = region->Get().translated(-org.x, -org.y);
+    // The border is what does not stay inside when the region moves by its width and height each way.
+    const QRegion inner = r.intersected(r.translated(width, 0))
+                              .intersected(r.translated(-width, 0))
+                              .intersected(r.translated(0, height))
+                              .intersected(r.translated(0, -height));
+    for (const QRect& part : r.subtracted(inner))
+        m_hDC->Fill(part, brush.color);
+    return TRUE;
+}
+
 BOOL CDC::DrawEdge(Rect* rect, UINT edge, UINT flags)
 {
     if (!m_hDC || !rect)
@@ -533,6 +565,15 @@ COLORREF CDC::GetPixel(int x, int y) const
     if (!image->rect().contains(p))
         return 0xFFFFFFFF;
     return FromQColor(QColor::fromRgb(image->pixel(p)));
+}
+
+BOOL CDC::DrawIconEx(int x, int y, const QPixmap& icon, int cx, int cy)
+{
+    if (!m_hDC || !m_hDC->painter || icon.isNull())
+        return FALSE;
+    const QSize size(cx > 0 ? cx : icon.width(), cy > 0 ? cy : icon.height());
+    m_hDC->painter->drawPixmap(QRect(m_hDC->ToDevice(x, y), size), icon);
+    return TRUE;
 }
 
 BOOL CDC::TextOut(int x, int y, const QString& text)

@@ -15,6 +15,7 @@
 #include <memory>
 
 class QPaintDevice;
+class QPixmap;
 class QPrinter;
 
 constexpr int TRANSPARENT = 1;
@@ -144,9 +145,15 @@ public:
     void FillSolidRect(const Rect& rect, COLORREF color);
     void FillRect(const Rect& rect, const Brush& brush);
     void FrameRect(const Rect& rect, const Brush& brush);
+    // A region in logical coordinates, filled, or framed by a border of width x height pixels
+    // along the inside of its edge.
+    BOOL FillRgn(const Region* region, const Brush& brush);
+    BOOL FrameRgn(const Region* region, const Brush& brush, int width, int height);
     BOOL DrawEdge(Rect* rect, UINT edge, UINT flags);
     COLORREF SetPixel(int x, int y, COLORREF color);
     COLORREF GetPixel(int x, int y) const; // memory contexts; 0xFFFFFFFF elsewhere
+    // An icon over what is there (its transparent pixels leave it), in cx x cy; 0 takes its own size.
+    BOOL DrawIconEx(int x, int y, const QPixmap& icon, int cx, int cy);
 
     // Text at a reference point, placed by the text alignment, in the text colour, over a
     // cell of the background colour when the background mode is OPAQUE.
