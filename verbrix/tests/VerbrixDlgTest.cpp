@@ -1,4 +1,5 @@
-// The main dialog, opened under the offscreen platform against the stand-in host on port 2000.
+// The main dialog, opened under the offscreen platform against the stand-in host on a port of
+// its own.
 
 #include "verbrix/VerbrixDlg.h"
 
@@ -38,13 +39,13 @@ protected:
     void SetUp() override
     {
         InstallVerbrixStrings();
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_NE(host.Port(), 0);
     }
 
     void Open()
     {
-        dlg = std::make_unique<CVerbrixDlg>();
-        dlg->Create();
+        dlg = std::make_unique<CVerbrixDlg>(host.Port());
+        dlg->show();
     }
 
     QString Text(UINT id) const { return static_cast<QLabel*>(dlg->GetDlgItem(id))->text(); }
@@ -86,7 +87,7 @@ protected:
     }
 
     platform::RecordingMessageBox boxes;
-    testhost::TestHost host{2000}; // waits while another build's suite holds the port
+    testhost::TestHost host;
     std::unique_ptr<CVerbrixDlg> dlg;
 };
 
