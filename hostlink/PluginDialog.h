@@ -57,8 +57,6 @@ public:
     static void OnHostConEvent(void* context, std::string* kind, std::string* seq, std::string* payload);
     static void OnHostQuit(void* context, std::string* kind, std::string* seq, std::string* payload);
 
-    int HostPort() const { return m_nPort; }
-
     CTimer m_timer;
     // Declared after the timer, so it goes first: it disconnects before the timer goes.
     CTelvoClient m_client;

@@ -54,7 +54,6 @@ public:
     int RunState() const { return m_nRunState; }
     int SpeedColumn() const { return m_nSpeedColumn; }
     std::uint32_t StartTime() const { return m_dwStartTime; }
-    int From() const { return m_nFrom; }
     int To() const { return m_nTo; }
 
 private:
