@@ -3,6 +3,7 @@
 
 #include "verbrix/VerbrixDlg.h"
 
+#include "hostlink/testing/ModalWatch.h"
 #include "platform/StringTable.h"
 #include "platform/testing/RecordingMessageBox.h"
 #include "testhost/ReplyPayload.h"
@@ -348,17 +349,9 @@ TEST_F(VerbrixDlgTest, QuitWhileTheAboutBoxIsOpenClosesItWithTheDialog)
     Open();
     ASSERT_TRUE(WaitForRequests(0, 2));
     // The ticks go on under the about box, so the host's "Quit" is acted on while it is open.
-    QObject guard; // drops the timers below when the test ends first
-    bool closedByHand = false;
+    QObject guard; // drops the timer below when the test ends first
     QTimer::singleShot(100, &guard, [&] { host.SendQuit(); });
-    QTimer::singleShot(4000, &guard, [&] {
-        if (auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
-            closedByHand = true;
-            about->accept();
-        }
-    });
-    dlg->OnSysCommand(IDM_ABOUTBOX, 0);
-    EXPECT_FALSE(closedByHand);
+    EXPECT_FALSE(StillOpenAfter(4000, [&] { dlg->OnSysCommand(IDM_ABOUTBOX, 0); }));
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(WaitForLinkClosed(0));
 }

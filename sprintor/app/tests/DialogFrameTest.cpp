@@ -2,9 +2,9 @@
 // their validation, the unit, saving, printing, the web address and the about box.
 
 #include "SprintorDialogFixture.h"
+#include "hostlink/testing/ModalWatch.h"
 #include "platform/DialogUnits.h"
 #include "platform/PrintDialog.h"
-#include "sprintor/app/AboutDlg.h"
 #include "sprintor/app/Resource.h"
 
 #include <QApplication>
@@ -302,19 +302,10 @@ TEST_F(Dialog, AQuitWhileTheAboutBoxIsOpenClosesItWithTheDialog)
     PressStartStop();
     host.SendQuit();
     ASSERT_TRUE(host.Flush());
-    QObject guard; // drops the timers below when the test ends first
-    QTimer ticks(&guard);
-    QObject::connect(&ticks, &QTimer::timeout, &guard, [this] { Tick(); });
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [this] { Tick(); });
     ticks.start(20);
-    bool closedByHand = false;
-    QTimer::singleShot(5000, &guard, [&] {
-        if (auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
-            closedByHand = true;
-            about->accept();
-        }
-    });
-    dlg->OnSysCommand(IDM_ABOUTBOX, 0);
-    EXPECT_FALSE(closedByHand);
+    EXPECT_FALSE(StillOpenAfter(5000, [this] { dlg->OnSysCommand(IDM_ABOUTBOX, 0); }));
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(host.WaitForClosed(0));
 }
