@@ -157,22 +157,26 @@ TEST_F(Run, CancellingAtAnyPointReturnsToIdle)
     }
 }
 
-// The step waits for its sound; a cancel while it plays stands, and so does a new start.
+// The step waits for its sound; a cancel while it plays stands, and so does a new start: the
+// new run does not take the old run's step.
 TEST_F(Run, ACancelWhileASoundPlaysStands)
 {
-    for (const bool startAgain : {false, true}) {
-        SCOPED_TRACE(startAgain ? "cancelled and started again" : "cancelled");
-        shown = Shown{};
-        Start();
-        Ticks(32);
-        const RunView step = run.OnTimerTick();
-        ASSERT_EQ(step.nSound, IDR_WAVE_BEEP);
-        shown.Apply(run.Cancel());
-        if (startAgain)
+    for (const int stepTick : {11, 33}) {
+        for (const bool startAgain : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << "step at tick " << stepTick << (startAgain ? ", started again" : ""));
+            shown = Shown{};
             Start();
-        shown.Apply(run.OnSoundPlayed());
-        EXPECT_EQ(run.RunState(), startAgain ? AccelerationRun::STATE_ARMED : AccelerationRun::STATE_IDLE);
-        EXPECT_EQ(shown.lamp, IDB_LAMP_OFF) << "the amber lamp came after all";
+            Ticks(stepTick - 1);
+            ASSERT_NE(run.OnTimerTick().nSound, 0);
+            shown.Apply(run.Cancel());
+            if (startAgain)
+                Start();
+            shown.Apply(run.OnSoundPlayed());
+            EXPECT_EQ(run.RunState(),
+                      startAgain ? AccelerationRun::STATE_ARMED : AccelerationRun::STATE_IDLE);
+            EXPECT_EQ(shown.lamp, IDB_LAMP_OFF);
+        }
     }
 }
 
