@@ -168,8 +168,7 @@ BOOL CSprintorDlg::OnInitDialog()
     SetSpeedDivisions();
     SetSpeedAxisLow();
     SetSpeedAxisHigh();
-    m_graph.m_strXTitle = ResStr(IDS_XTITLE);
-    m_graph.update();
+    m_graph.SetXTitle(ResStr(IDS_XTITLE));
     OnSelchangeUnit();
 
     RegisterHandler("ConEvent", &CSprintorDlg::OnHostConEvent);
@@ -184,7 +183,7 @@ void CSprintorDlg::SetSpeedDivisions()
 {
     // Widened, so that extreme values in the edits cannot overflow.
     const long long span = static_cast<long long>(m_nTo) - m_nFrom;
-    m_graph.m_nYDivisions = platform::SaturatedInt(static_cast<double>(span / 10 + 1));
+    m_graph.SetYDivisions(platform::SaturatedInt(static_cast<double>(span / 10 + 1)));
 }
 
 // The ends are widened too: an edit may hold an extreme value.
@@ -216,9 +215,8 @@ void CSprintorDlg::OnChangeTo()
 
 void CSprintorDlg::OnSelchangeUnit()
 {
-    m_graph.m_strYTitle = QString::fromStdString(platform::FormatC(
-        ResStr(IDS_YTITLE).toStdString().c_str(), m_comboUnit.currentText().toStdString().c_str()));
-    m_graph.update();
+    m_graph.SetYTitle(QString::fromStdString(platform::FormatC(
+        ResStr(IDS_YTITLE).toStdString().c_str(), m_comboUnit.currentText().toStdString().c_str())));
 }
 
 void CSprintorDlg::OnSave()
