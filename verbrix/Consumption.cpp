@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -116,29 +117,35 @@ CReplyVerdict CConsumption::Account(std::string_view payload)
     // a step of 50 ms does not round to nothing.
     const DWORD now = timeGetTime();
     const double hours = static_cast<double>(static_cast<DWORD>(now - m_dwLastTick)) / 3600000.0;
-    m_dwLastTick = now;
+    std::string consumption = " --- ";
+    double total = m_dTotalLitres;
+    double distance = m_dDistanceKm;
     if (v < 1.0) {
-        const double r = ReadValue(rateText);
-        m_strConsumption = " --- ";
-        m_dTotalLitres += r * hours;
+        total += ReadValue(rateText) * hours;
     } else {
         const float r = ToSingle(ReadValue(rateText));
-        m_strConsumption = Formatted(r * (100.0 / v));
-        m_dTotalLitres += hours * r;
-        m_dDistanceKm += hours * v;
+        consumption = Formatted(r * (100.0 / v));
+        total += hours * r;
+        distance += hours * v;
     }
-    m_strTotal = Formatted(m_dTotalLitres);
-    UpdateAverage();
-    m_strDistance = Formatted(m_dDistanceKm);
-    return {};
-}
+    const double average = distance > 0 ? total / distance * 100 : m_dAverage;
+    // Absurd values, or absurd ones after a long gap, would push a sum or the average beyond a
+    // double and keep it there until Reset: such a reply is not accounted, as if it had not
+    // come, and the next one counts the time since the last reply that was.
+    if (!std::isfinite(total) || !std::isfinite(distance) || !std::isfinite(average))
+        return {};
 
-void CConsumption::UpdateAverage()
-{
+    m_dwLastTick = now;
+    m_strConsumption = std::move(consumption);
+    m_dTotalLitres = total;
+    m_dDistanceKm = distance;
+    m_strTotal = Formatted(m_dTotalLitres);
     if (m_dDistanceKm > 0) {
-        m_dAverage = m_dTotalLitres / m_dDistanceKm * 100;
+        m_dAverage = average;
         m_strAverage = Formatted(m_dAverage);
     }
+    m_strDistance = Formatted(m_dDistanceKm);
+    return {};
 }
 
 void CConsumption::Reset()

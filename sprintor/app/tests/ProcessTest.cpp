@@ -1,10 +1,13 @@
 // The program as a process: one instance at a time.
 
-#include "SprintorDialogFixture.h"
+#include "hostlink/TelvoFrame.h"
+#include "testhost/TestHost.h"
 
 #include <QProcess>
 
-namespace sprintortest {
+#include <gtest/gtest.h>
+#include <memory>
+
 namespace {
 
 QString Program()
@@ -15,7 +18,7 @@ QString Program()
 TEST(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
 {
     const auto host = std::make_unique<testhost::TestHost>(TELVO_HOST_PORT);
-    ASSERT_EQ(host->Port(), TELVO_HOST_PORT);
+    ASSERT_EQ(host->Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
     QProcess first;
     first.start(Program(), {});
     ASSERT_TRUE(first.waitForStarted());
@@ -43,4 +46,3 @@ TEST(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
 }
 
 } // namespace
-} // namespace sprintortest

@@ -1,8 +1,8 @@
 #pragma once
-// A Sprintor dialog opened against the stand-in host on port 2000, with a clock and a sound
-// player set by the test. The dialog's own timer is stopped: the test gives every tick itself.
+// A Sprintor dialog opened against the stand-in host on a port of its own, with a clock and a
+// sound player set by the test. The dialog's own timer is stopped: the test gives every tick
+// itself.
 
-#include "hostlink/TelvoFrame.h"
 #include "platform/Sound.h"
 #include "platform/StringTable.h"
 #include "platform/TickClock.h"
@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTest>
-#include <QThread>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -66,24 +65,21 @@ inline std::string SpeedReply(const std::string& speed, const std::string& unit 
 
 class SprintorDialogTest : public ::testing::Test {
 protected:
-    SprintorDialogTest()
-        : hostOwner(std::make_unique<testhost::TestHost>(TELVO_HOST_PORT)), host(*hostOwner),
-          clockScope(clock), sounds(clock)
-    {
-        SetSprintorStrings();
-    }
+    SprintorDialogTest() : clockScope(clock), sounds(clock) { InstallSprintorStrings(); }
 
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
+        ASSERT_NE(host.Port(), 0);
         host.SetSilent(true);
-        dlg = std::make_unique<CSprintorDlg>();
+        dlg = std::make_unique<CSprintorDlg>(host.Port());
         dlg->show();
         ASSERT_TRUE(host.WaitForConnections(1));
         dlg->m_timer.Stop();
     }
 
-    void Tick() { CSprintorDlg::OnTimerTick(dlg.get(), WM_TIMER, 0, 0); }
+    // The handlers' and the tick's context is the dialog's frame.
+    void* Context() const { return static_cast<PluginDialog*>(dlg.get()); }
+    void Tick() { CSprintorDlg::OnTimerTick(Context(), WM_TIMER, 0, 0); }
     void Ticks(int n)
     {
         for (int i = 0; i < n; ++i)
@@ -93,14 +89,14 @@ protected:
     void Reply(const std::string& payload, const std::string& kind = "1")
     {
         std::string k = kind, seq = "0", p = payload;
-        CSprintorDlg::OnHostDataReply(dlg.get(), &k, &seq, &p);
+        CSprintorDlg::OnHostDataReply(Context(), &k, &seq, &p);
     }
     // "Los!" and the whole countdown: the run then measures.
     void ArmAndCountDown()
     {
         PressStartStop();
         Ticks(44);
-        ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_MEASURING);
+        ASSERT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_MEASURING);
     }
     bool LampIs(const QPixmap& expected) const
     {
@@ -110,8 +106,7 @@ protected:
     // The last connection the dialog made to the host.
     int Connection() const { return host.ConnectionCount() - 1; }
 
-    std::unique_ptr<testhost::TestHost> hostOwner;
-    testhost::TestHost& host;
+    testhost::TestHost host;
     platform::ManualTickClock clock{1000};
     platform::ScopedTickClock clockScope;
     TimedSoundPlayer sounds;
