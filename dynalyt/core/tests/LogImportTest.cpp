@@ -211,6 +211,7 @@ TEST_F(LogImport, FailuresLeaveTheGridsAsTheyWere)
 std::vector<S> PullWithoutCoastDown()
 {
     std::vector<S> log;
+    log.reserve(18);
     for (int i = 0; i < 18; ++i)
         log.push_back({1 + 0.5 * i, 1500.0 + 250 * i, 30.0 + 4 * i});
     return log;
