@@ -6,19 +6,8 @@
 #include "verbrix/Resource.h"
 
 #include <cfloat>
-#include <climits>
 
 namespace {
-
-int Length(std::string_view payload)
-{
-    return payload.size() > INT_MAX ? INT_MAX : static_cast<int>(payload.size());
-}
-
-BOOL Field(std::string& out, std::string_view payload, int index)
-{
-    return ExtractField(out, payload.data(), Length(payload), index, ',', '\\');
-}
 
 // A value field read as the C library reads a number; a text that does not begin with one
 // reads as 0, and so do infinities and NaN, so that no sum is spoilt for good.
@@ -35,13 +24,13 @@ float ToSingle(double value)
 }
 
 // Where the field after the one starting at start begins (past the next comma that no backslash
-// escapes, the rule of ExtractField); len + 1 when that field is the last.
-int NextFieldStart(const char* text, int len, int start)
+// escapes, the rule of ExtractField); npos when that field is the last.
+std::size_t NextFieldStart(std::string_view text, std::size_t start)
 {
-    for (int pos = start; pos < len; ++pos)
+    for (std::size_t pos = start; pos < text.size(); ++pos)
         if (text[pos] == ',' && (pos == 0 || text[pos - 1] != '\\'))
             return pos + 1;
-    return len + 1;
+    return std::string_view::npos;
 }
 
 // Index of the value belonging to the first field that holds the unit text, the value standing
@@ -50,16 +39,15 @@ int NextFieldStart(const char* text, int len, int start)
 // own start, so that a long reply costs one reading, not one per field.
 int FindValueField(std::string_view payload, const char* unit, int offset)
 {
-    const char* text = payload.data();
-    const int len = Length(payload);
+    if (payload.empty())
+        return -1;
     std::string field;
-    for (int i = 0, start = 0; len > 0 && start <= len; ++i, start = NextFieldStart(text, len, start)) {
-        if (start < len)
-            ExtractField(field, text + start, len - start, 0, ',', '\\');
-        else
+    for (std::size_t i = 0, start = 0; start != std::string_view::npos;
+         ++i, start = NextFieldStart(payload, start)) {
+        if (!ExtractField(field, payload.substr(start), 0))
             field.clear(); // the empty field after a closing comma
-        if (i >= offset && field.find(unit) != std::string::npos)
-            return i - offset;
+        if (i >= static_cast<std::size_t>(offset) && field.find(unit) != std::string::npos)
+            return static_cast<int>(i) - offset;
     }
     return -1;
 }
@@ -81,7 +69,7 @@ CReplyVerdict CConsumption::OnHostDataReply(std::string_view kind, std::string_v
 CReplyVerdict CConsumption::DetectFields(std::string_view payload)
 {
     std::string first;
-    if (!Field(first, payload, 0))
+    if (!ExtractField(first, payload, 0))
         return {IDS_NO_DATA, TRUE};
     // OBD replies carry each value four fields before its unit.
     const int offset = first.find("OBD") != std::string::npos ? 4 : 1;
@@ -104,10 +92,10 @@ CReplyVerdict CConsumption::DetectFields(std::string_view payload)
 CReplyVerdict CConsumption::Account(std::string_view payload)
 {
     std::string speedText;
-    if (!Field(speedText, payload, m_nSpeedField))
+    if (!ExtractField(speedText, payload, m_nSpeedField))
         return {IDS_NO_SPEED, FALSE};
     std::string rateText;
-    if (!Field(rateText, payload, m_nFuelRateField))
+    if (!ExtractField(rateText, payload, m_nFuelRateField))
         return {IDS_NO_FUEL_RATE, FALSE};
 
     const double v = ReadValue(speedText);

@@ -26,11 +26,6 @@ constexpr float kXAxisStart = 15.0f;
 constexpr float kXAxisGrowth = 5.0f;
 constexpr float kResultLabelX = 1.5f;
 
-BOOL Field(std::string& out, const std::string& payload, int index)
-{
-    return ExtractField(out, payload.data(), static_cast<int>(payload.size()), index, ',', '\\');
-}
-
 } // namespace
 
 void CSprintorDlg::OnStartStop()
@@ -124,13 +119,13 @@ void CSprintorDlg::OnHostDataReply(void* context, std::string* kind, std::string
 void CSprintorDlg::FindSpeedColumn(const std::string& payload)
 {
     std::string field;
-    if (!Field(field, payload, 0)) {
+    if (!ExtractField(field, payload, 0)) {
         EndRun(IDS_STRANGE_DATA);
         return;
     }
     // The speed is the field just before the first one that mentions the unit.
     const std::string unit = platform::ToCp1252(m_comboUnit.currentText());
-    for (int k = 0; Field(field, payload, k); ++k) {
+    for (int k = 0; ExtractField(field, payload, k); ++k) {
         if (field.find(unit) != std::string::npos) {
             m_nSpeedColumn = k - 1;
             break;
@@ -143,7 +138,7 @@ void CSprintorDlg::FindSpeedColumn(const std::string& payload)
 void CSprintorDlg::TakeSpeed(const std::string& payload)
 {
     std::string field;
-    if (!Field(field, payload, m_nSpeedColumn)) {
+    if (!ExtractField(field, payload, m_nSpeedColumn)) {
         EndRun(IDS_BLOCK_SWITCHED);
         return;
     }
