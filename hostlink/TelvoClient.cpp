@@ -125,6 +125,13 @@ int CTelvoClient::WaitingCount() const
     return static_cast<int>(m_rxQueue.size());
 }
 
+void CTelvoClient::PurgeReceived(const std::string& name)
+{
+    std::lock_guard lock(m_csRx);
+    // The name as Pump reads it for the dispatch.
+    std::erase_if(m_rxQueue, [&](const sRxMessage& message) { return MessageName(message.text) == name; });
+}
+
 void CTelvoClient::OnReceive(const std::string& message)
 {
     std::string name = MessageName(message);

@@ -6,7 +6,9 @@
 #include "platform/SystemMetrics.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
 #include <QPolygon>
 #include <QPrinter>
 
@@ -71,10 +73,11 @@ public:
     {
         if (!painter)
             return;
+        // A clip set again after clipping was switched off must switch it on first: the raster
+        // engine keeps a replaced clip switched off otherwise.
+        painter->setClipping(st.hasClip);
         if (st.hasClip)
             painter->setClipRegion(st.clip);
-        else
-            painter->setClipping(false);
     }
     int ClipComplexity() const
     {
@@ -471,6 +474,36 @@ void CDC::FrameRect(const Rect& rect, const Brush& brush)
     d.Fill(d.DeviceBox(r - 1, t, r, b), brush.color);
 }
 
+BOOL CDC::FillRgn(const Region* region, const Brush& brush)
+{
+    if (!m_hDC || !region)
+        return FALSE;
+    if (!brush.hollow) {
+        const POINT org = m_hDC->st.windowOrg;
+        for (const QRect& r : region->Get().translated(-org.x, -org.y))
+            m_hDC->Fill(r, brush.color);
+    }
+    return TRUE;
+}
+
+BOOL CDC::FrameRgn(const Region* region, const Brush& brush, int width, int height)
+{
+    if (!m_hDC || !region)
+        return FALSE;
+    if (brush.hollow)
+        return TRUE;
+    const POINT org = m_hDC->st.windowOrg;
+    const QRegion r = region->Get().translated(-org.x, -org.y);
+    // The border is what does not stay inside when the region moves by its width and height each way.
+    const QRegion inner = r.intersected(r.translated(width, 0))
+                              .intersected(r.translated(-width, 0))
+                              .intersected(r.translated(0, height))
+                              .intersected(r.translated(0, -height));
+    for (const QRect& part : r.subtracted(inner))
+        m_hDC->Fill(part, brush.color);
+    return TRUE;
+}
+
 BOOL CDC::DrawEdge(Rect* rect, UINT edge, UINT flags)
 {
     if (!m_hDC || !rect)
@@ -535,6 +568,15 @@ COLORREF CDC::GetPixel(int x, int y) const
     return FromQColor(QColor::fromRgb(image->pixel(p)));
 }
 
+BOOL CDC::DrawIconEx(int x, int y, const QPixmap& icon, int cx, int cy)
+{
+    if (!m_hDC || !m_hDC->painter || icon.isNull())
+        return FALSE;
+    const QSize size(cx > 0 ? cx : icon.width(), cy > 0 ? cy : icon.height());
+    m_hDC->painter->drawPixmap(QRect(m_hDC->ToDevice(x, y), size), icon);
+    return TRUE;
+}
+
 BOOL CDC::TextOut(int x, int y, const QString& text)
 {
     if (!m_hDC || !m_hDC->painter)
@@ -583,25 +625,72 @@ TextMetrics CDC::GetTextMetrics() const
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop)
 {
-    if (!m_hDC || !m_hDC->painter || !src)
+    return StretchBlt(x, y, width, height, src, xSrc, ySrc, width, height, rop);
+}
+
+namespace {
+
+// The source block of a blit onto target, copied out when it is read from the surface it is
+// drawn on; false when there is nothing to draw.
+bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* block,
+                 QRect* from)
+{
+    const DeviceContext* surface = src ? src->GetSafeHdc() : nullptr;
+    const QImage* image = ImageOf(surface);
+    if (!target || !target->painter || !image || source.isEmpty() || size.isEmpty())
+        return false;
+    *from = QRect(surface->ToDevice(source.x(), source.y()), source.size());
+    if (surface == target) {
+        *block = image->copy(*from);
+        *from = block->rect();
+    } else {
+        *block = *image; // shares the pixels
+    }
+    return true;
+}
+
+} // namespace
+
+BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                     int srcHeight, DWORD rop)
+{
+    QImage block;
+    QRect from;
+    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
         return FALSE;
-    const QImage* image = ImageOf(src->m_hDC);
-    if (!image || width <= 0 || height <= 0)
-        return FALSE;
-    const QPoint s = src->m_hDC->ToDevice(xSrc, ySrc);
-    const QPoint t = m_hDC->ToDevice(x, y);
-    // Reading and writing the same surface: copy the source first.
-    const QImage source = src->m_hDC == m_hDC ? image->copy(QRect(s, QSize(width, height))) : QImage();
-    const QImage& from = source.isNull() ? *image : source;
-    const QRect fromRect = source.isNull() ? QRect(s, QSize(width, height)) : source.rect();
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
     case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-    default: p.setCompositionMode(QPainter::CompositionMode_Source); break;
+    default:
+        // The surfaces are opaque: where a device (a printer) has no copy mode, drawing over is the same.
+        if (p.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+        break;
     }
-    p.drawImage(QRect(t, QSize(width, height)), from, fromRect);
+    p.setRenderHint(QPainter::LosslessImageRendering); // a printer keeps the pixels exact
+    p.drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), block, from);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return TRUE;
+}
+
+BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                         int srcHeight, COLORREF transparent)
+{
+    QImage block;
+    QRect from;
+    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
+        return FALSE;
+    QImage masked = block.copy(from).convertToFormat(QImage::Format_ARGB32);
+    const QRgb leaveOut = ToQColor(transparent).rgb() & RGB_MASK;
+    for (int row = 0; row < masked.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
+        for (int col = 0; col < masked.width(); ++col)
+            if ((line[col] & RGB_MASK) == leaveOut)
+                line[col] = 0;
+    }
+    m_hDC->painter->setRenderHint(QPainter::LosslessImageRendering);
+    m_hDC->painter->drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), masked);
     return TRUE;
 }
 

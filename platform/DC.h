@@ -15,6 +15,7 @@
 #include <memory>
 
 class QPaintDevice;
+class QPixmap;
 class QPrinter;
 
 constexpr int TRANSPARENT = 1;
@@ -144,9 +145,15 @@ public:
     void FillSolidRect(const Rect& rect, COLORREF color);
     void FillRect(const Rect& rect, const Brush& brush);
     void FrameRect(const Rect& rect, const Brush& brush);
+    // A region in logical coordinates, filled, or framed by a border of width x height pixels
+    // along the inside of its edge.
+    BOOL FillRgn(const Region* region, const Brush& brush);
+    BOOL FrameRgn(const Region* region, const Brush& brush, int width, int height);
     BOOL DrawEdge(Rect* rect, UINT edge, UINT flags);
     COLORREF SetPixel(int x, int y, COLORREF color);
     COLORREF GetPixel(int x, int y) const; // memory contexts; 0xFFFFFFFF elsewhere
+    // An icon over what is there (its transparent pixels leave it), in cx x cy; 0 takes its own size.
+    BOOL DrawIconEx(int x, int y, const QPixmap& icon, int cx, int cy);
 
     // Text at a reference point, placed by the text alignment, in the text colour, over a
     // cell of the background colour when the background mode is OPAQUE.
@@ -156,6 +163,12 @@ public:
 
     // Copies a block from a memory context (SRCCOPY, SRCPAINT, SRCAND).
     BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);
+    // The same, the source block scaled to the destination, pixel by pixel.
+    BOOL StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                    int srcHeight, DWORD rop);
+    // Copies and scales a block, leaving out the source pixels of the transparent colour.
+    BOOL TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
+                        int srcHeight, COLORREF transparent);
     // Moves the pixels of scroll (within clip) of a memory context by dx, dy.
     BOOL ScrollDC(int dx, int dy, const Rect& scroll, const Rect& clip);
 

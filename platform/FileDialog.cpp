@@ -36,6 +36,9 @@ private:
         // The overwrite question is asked by GetSaveFileName for the final name.
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        // Each filter shows its description alone, as on Windows; Qt reads the patterns from
+        // the group it appends.
+        dialog.setOption(QFileDialog::HideNameFilterDetails, true);
         dialog.setNameFilter(QtNameFilter(r.filter));
         // A directory given to selectFile would open its parent with the directory selected.
         dialog.setDirectory(StartDir(r));
@@ -71,13 +74,13 @@ QString QtNameFilter(const QString& windowsFilter)
 {
     const QStringList parts = windowsFilter.split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        const QString text = parts[i];
-        filters << (text.endsWith(QStringLiteral("(") + patterns + QStringLiteral(")"))
-                        ? text
-                        : text + QStringLiteral(" (") + patterns + QStringLiteral(")"));
+    // An empty description ends the list, as the "||" that closes a Windows filter does.
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'));
+        for (QString& pattern : patterns)
+            pattern = pattern.trimmed();
+        patterns.removeAll(QString());
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -43,7 +43,8 @@ std::optional<QString> GetOpenFileName(QWidget* owner, const FileDialogRequest& 
 // whether to replace it; "no" shows the dialog again.
 std::optional<QString> GetSaveFileName(QWidget* owner, const FileDialogRequest& request);
 
-// The Windows filter form as a Qt name filter: "Bitmap (*.bmp);;alle Dateien (*.*)".
+// The Windows filter form as a Qt name filter: each description followed by its patterns in
+// Qt's form, "Bitmap (*.bmp) (*.bmp);;alle Dateien (*.*)"; the dialog shows the descriptions.
 QString QtNameFilter(const QString& windowsFilter);
 
 // Whether the last path component has a dot.

@@ -1,6 +1,9 @@
 #include "platform/GdiObjects.h"
 
+#include <QPainterPath>
 #include <QPolygon>
+
+#include <algorithm>
 
 namespace platform {
 
@@ -35,6 +38,26 @@ BOOL Region::CreatePolygonRgn(const POINT* points, int count, int mode)
         polygon << QPoint(points[i].x, points[i].y);
     m_region = QRegion(polygon, mode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
     return TRUE;
+}
+
+BOOL Region::CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height)
+{
+    const QRect box = Rect(left, top, right, bottom).ToQRect().normalized();
+    QPainterPath path;
+    path.addRoundedRect(box, std::min(width, box.width()) / 2.0, std::min(height, box.height()) / 2.0);
+    m_region = QRegion(path.toFillPolygon().toPolygon());
+    return TRUE;
+}
+
+BOOL Region::CombineRgn(const Region& a, const Region& b, int mode)
+{
+    switch (mode) {
+    case RGN_AND: m_region = a.m_region.intersected(b.m_region); return TRUE;
+    case RGN_OR: m_region = a.m_region.united(b.m_region); return TRUE;
+    case RGN_XOR: m_region = a.m_region.xored(b.m_region); return TRUE;
+    case RGN_DIFF: m_region = a.m_region.subtracted(b.m_region); return TRUE;
+    default: return FALSE;
+    }
 }
 
 } // namespace platform

@@ -25,6 +25,11 @@ constexpr int FW_BOLD = 700;
 constexpr int ALTERNATE = 1;
 constexpr int WINDING = 2;
 
+constexpr int RGN_AND = 1;
+constexpr int RGN_OR = 2;
+constexpr int RGN_XOR = 3;
+constexpr int RGN_DIFF = 4;
+
 namespace platform {
 
 struct Pen {
@@ -79,6 +84,10 @@ public:
     BOOL CreateRectRgn(int left, int top, int right, int bottom);
     // A polygon's inside; mode ALTERNATE or WINDING.
     BOOL CreatePolygonRgn(const POINT* points, int count, int mode);
+    // A rectangle whose corners are rounded by an ellipse of width x height.
+    BOOL CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
+    // This region becomes a and b combined by mode (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF).
+    BOOL CombineRgn(const Region& a, const Region& b, int mode);
     void DeleteObject() { m_region = QRegion(); }
     const QRegion& Get() const { return m_region; }
 

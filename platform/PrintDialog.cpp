@@ -17,8 +17,9 @@ public:
             options |= QAbstractPrintDialog::PrintSelection;
         if (!(flags & PD_NOPAGENUMS))
             options |= QAbstractPrintDialog::PrintPageRange;
-        if (!(flags & PD_DISABLEPRINTTOFILE))
-            options |= QAbstractPrintDialog::PrintToFile;
+        // Printing to a PDF file stays whatever the flags: without a printer it is the only
+        // destination there is.
+        options |= QAbstractPrintDialog::PrintToFile;
         if (flags & PD_USEDEVMODECOPIESANDCOLLATE)
             options |= QAbstractPrintDialog::PrintCollateCopies;
         dialog.setOptions(options);

@@ -15,6 +15,7 @@ int GetSystemMetrics(int index)
 COLORREF GetSysColor(int index)
 {
     switch (index) {
+    case COLOR_SCROLLBAR: return 0xC8C8C8;
     case COLOR_WINDOW: return 0xFFFFFF;
     case COLOR_WINDOWTEXT: return 0x000000;
     case COLOR_BTNFACE: return 0xF0F0F0;

@@ -11,6 +11,7 @@ constexpr int SM_CYCAPTION = 4;
 constexpr int SM_CXICON = 11;
 constexpr int SM_CYICON = 12;
 
+constexpr int COLOR_SCROLLBAR = 0;
 constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_BTNFACE = 15;

@@ -1,11 +1,13 @@
 #include "verbrix/Consumption.h"
 
 #include "hostlink/ExtractField.h"
+#include "hostlink/FieldSearch.h"
 #include "platform/Numbers.h"
 #include "platform/TickClock.h"
 #include "verbrix/Resource.h"
 
 #include <cfloat>
+#include <cmath>
 
 namespace {
 
@@ -23,33 +25,13 @@ float ToSingle(double value)
     return value > FLT_MAX ? FLT_MAX : (value < -FLT_MAX ? -FLT_MAX : static_cast<float>(value));
 }
 
-// Where the field after the one starting at start begins (past the next comma that no backslash
-// escapes, the rule of ExtractField); npos when that field is the last.
-std::size_t NextFieldStart(std::string_view text, std::size_t start)
-{
-    for (std::size_t pos = start; pos < text.size(); ++pos)
-        if (text[pos] == ',' && (pos == 0 || text[pos - 1] != '\\'))
-            return pos + 1;
-    return std::string_view::npos;
-}
-
 // Index of the value belonging to the first field that holds the unit text, the value standing
 // offset fields before its unit; -1 when there is none. A unit closer to the start than the
-// offset has no value before it, so the search goes on past it. Each field is taken from its
-// own start, so that a long reply costs one reading, not one per field.
+// offset has no value before it, so the search goes on past it.
 int FindValueField(std::string_view payload, const char* unit, int offset)
 {
-    if (payload.empty())
-        return -1;
-    std::string field;
-    for (std::size_t i = 0, start = 0; start != std::string_view::npos;
-         ++i, start = NextFieldStart(payload, start)) {
-        if (!ExtractField(field, payload.substr(start), 0))
-            field.clear(); // the empty field after a closing comma
-        if (i >= static_cast<std::size_t>(offset) && field.find(unit) != std::string::npos)
-            return static_cast<int>(i) - offset;
-    }
-    return -1;
+    const int at = FindFieldContaining(payload, unit, ',', '\\', offset);
+    return at < 0 ? -1 : at - offset;
 }
 
 std::string Formatted(double value)
@@ -104,29 +86,35 @@ CReplyVerdict CConsumption::Account(std::string_view payload)
     // a step of 50 ms does not round to nothing.
     const DWORD now = timeGetTime();
     const double hours = static_cast<double>(static_cast<DWORD>(now - m_dwLastTick)) / 3600000.0;
-    m_dwLastTick = now;
+    std::string consumption = " --- ";
+    double total = m_dTotalLitres;
+    double distance = m_dDistanceKm;
     if (v < 1.0) {
-        const double r = ReadValue(rateText);
-        m_strConsumption = " --- ";
-        m_dTotalLitres += r * hours;
+        total += ReadValue(rateText) * hours;
     } else {
         const float r = ToSingle(ReadValue(rateText));
-        m_strConsumption = Formatted(r * (100.0 / v));
-        m_dTotalLitres += hours * r;
-        m_dDistanceKm += hours * v;
+        consumption = Formatted(r * (100.0 / v));
+        total += hours * r;
+        distance += hours * v;
     }
-    m_strTotal = Formatted(m_dTotalLitres);
-    UpdateAverage();
-    m_strDistance = Formatted(m_dDistanceKm);
-    return {};
-}
+    const double average = distance > 0 ? total / distance * 100 : m_dAverage;
+    // Absurd values, or absurd ones after a long gap, would push a sum or the average beyond a
+    // double and keep it there until Reset: such a reply is not accounted, as if it had not
+    // come, and the next one counts the time since the last reply that was.
+    if (!std::isfinite(total) || !std::isfinite(distance) || !std::isfinite(average))
+        return {};
 
-void CConsumption::UpdateAverage()
-{
+    m_dwLastTick = now;
+    m_strConsumption = std::move(consumption);
+    m_dTotalLitres = total;
+    m_dDistanceKm = distance;
+    m_strTotal = Formatted(m_dTotalLitres);
     if (m_dDistanceKm > 0) {
-        m_dAverage = m_dTotalLitres / m_dDistanceKm * 100;
+        m_dAverage = average;
         m_strAverage = Formatted(m_dAverage);
     }
+    m_strDistance = Formatted(m_dDistanceKm);
+    return {};
 }
 
 void CConsumption::Reset()

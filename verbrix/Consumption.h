@@ -20,7 +20,8 @@ public:
     CConsumption(const CConsumption&) = delete;
     CConsumption& operator=(const CConsumption&) = delete;
 
-    // One "DataReply"; only kind "1" is looked at.
+    // One "DataReply"; only kind "1" is looked at. A reply that would make a sum or a shown
+    // value infinite or not a number is not accounted.
     CReplyVerdict OnHostDataReply(std::string_view kind, std::string_view payload);
 
     // Clears the sums and restarts the clock; the fields found stay.
@@ -41,7 +42,6 @@ public:
 private:
     CReplyVerdict DetectFields(std::string_view payload);
     CReplyVerdict Account(std::string_view payload);
-    void UpdateAverage();
 
     std::string m_strConsumption = " --- ";
     std::string m_strAverage = " --- ";

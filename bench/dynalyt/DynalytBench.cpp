@@ -10,6 +10,7 @@ namespace {
 class QuietActions : public dynalyt::IFormActions {
 public:
     void ShowMessage(const QString&) override {}
+    void ShowError(const QString&) override {}
     void ShowPage(dynalyt::Page) override {}
     void FocusEdit(dynalyt::InputEdit) override {}
 };

@@ -18,7 +18,7 @@ void MainUnit::e_leergewChange()
          {InputEdit::e_leergew, InputEdit::e_insassengew, InputEdit::e_kraftstoffgew, InputEdit::e_sonstgew})
         sum += NumberFormat.StrToFloat(fMain.Edit(e)).value_or(0);
     if (!std::isfinite(sum)) {
-        m_actions.ShowMessage(QString::fromUtf8(OverflowText));
+        m_actions.ShowError(QString::fromUtf8(OverflowText));
         return;
     }
     fMain.Edit(InputEdit::e_gew) = NumberFormat.FormatFloat(sum, 0);

@@ -38,8 +38,6 @@ int ColumnAt(std::string_view line, std::size_t position, char separator)
 struct CutRuns {
     TextGrid accel{3, GridRows};
     TextGrid coast{2, GridRows};
-    int accelRows = 0; // rows the recomputation will take
-    int coastRows = 0;
 };
 
 QString Format2(double value)
@@ -62,7 +60,7 @@ CutRuns Cut(const std::vector<AccelSample>& s)
     const int coastBase = std::max(iS, iR);
 
     // Back while the engine speed was rising (equal counts as rising); where that cannot
-    // take its first step, the run is that one sample, too short to import.
+    // take its first step, the run is that one sample.
     int accelStart = accelEnd;
     while (accelStart > 0 && s[accelStart - 1].rpm <= s[accelStart].rpm)
         --accelStart;
@@ -73,7 +71,6 @@ CutRuns Cut(const std::vector<AccelSample>& s)
         runs.accel.SetCell(0, j, Format2(a.time));
         runs.accel.SetCell(1, j, Format2(a.rpm));
         runs.accel.SetCell(2, j, Format2(a.speed));
-        ++runs.accelRows;
     }
 
     // Forward while the road speed does not rise; where that cannot take its first step,
@@ -93,7 +90,6 @@ CutRuns Cut(const std::vector<AccelSample>& s)
         if (!(s[i].speed < s[accelStart].speed || s[i + 1].speed <= 0 || s[i + 1].time <= 0)) {
             runs.coast.SetCell(0, k, Format2(s[i + 1].time));
             runs.coast.SetCell(1, k, Format2(s[i + 1].speed));
-            ++runs.coastRows;
         }
         previousDrop = drop;
     }
@@ -168,10 +164,9 @@ bool MainUnit::ImportLog(const QString& fileName)
     if (!headerFound || samples.empty())
         return false;
 
+    // A short run is imported as cut: the user keeps it and can paste or type the other, and
+    // until both runs hold two samples the table and the diagram stay empty.
     CutRuns runs = Cut(samples);
-    // Runs the recomputation could not use are not imported: the grids stay as they were.
-    if (runs.accelRows < 2 || runs.coastRows < 2)
-        return false;
     fMain.m_beschl = std::move(runs.accel);
     fMain.m_ausr = std::move(runs.coast);
     TabsChange();

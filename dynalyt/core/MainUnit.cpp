@@ -20,7 +20,7 @@ ChainResult MainUnit::TabsChange()
         RunChain();
         return ChainResult::Filled;
     } catch (const DynalytError& e) {
-        m_actions.ShowMessage(e.Text());
+        m_actions.ShowError(e.Text());
         return ChainResult::Failed;
     }
 }

@@ -31,7 +31,7 @@ namespace dynalyt {
 enum class ChainResult {
     Filled,        // table and chart filled
     TooFewSamples, // a run held fewer than 2 samples: table and chart stay cleared, no message
-    Failed,        // an arithmetic failure or a refusal of the chart, shown as a message
+    Failed,        // an arithmetic failure or a refusal of the chart, shown as an error
 };
 
 enum class RunQuantity { EngineSpeed, RoadSpeed };
@@ -75,7 +75,7 @@ public:
 
     // The whole computation: inputs with their silent defaults, the three plausibility checks,
     // the air correction, then the chain below. Shows its messages through the form; an
-    // arithmetic failure or a chart refusal is shown and ends the chain at that step.
+    // arithmetic failure or a chart refusal is shown as an error and ends the chain there.
     ChainResult TabsChange();
 
     // --- the chain's steps, in the order TabsChange runs them (they raise DynalytError)
@@ -100,8 +100,9 @@ public:
     // returns false.
     bool SaveMeasurement(const QString& fileName);
     // Reads a ".dym" file (own layout) or any other name (foreign layout) into the edits and
-    // grids. A file that cannot be opened shows OpenFailedText, changes nothing and returns
-    // false.
+    // grids; in the own layout the fourteen non-empty lines after "[eingaben]" are the inputs,
+    // whatever they hold. A file that cannot be opened shows OpenFailedText, changes nothing
+    // and returns false.
     bool LoadMeasurement(const QString& fileName);
 
     // --- settings file and import settings
@@ -119,8 +120,9 @@ public:
     // False, after showing "Einstellungen prüfen!\r\rImport für Log-Dateien", when no separator
     // is chosen or a column text is empty; the import then does not ask for a file.
     bool ImportSettingsComplete();
-    // Reads the log, cuts the two runs into the grids and recomputes; false (grids unchanged)
-    // when the file gave no header or too short runs. Shows the column messages itself.
+    // Reads the log, cuts the two runs into the grids, however short, and recomputes; false
+    // (grids unchanged) when the file gave no header or no usable sample. Shows the column
+    // messages itself.
     bool ImportLog(const QString& fileName);
     // ImportLog, and on failure ImportFailedText and page ts5, as the import button does.
     bool ImportLogFile(const QString& fileName);

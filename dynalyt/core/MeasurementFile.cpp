@@ -124,14 +124,20 @@ bool MainUnit::LoadMeasurement(const QString& fileName)
     int index = -1;
     for (std::string_view line :
          SplitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
-        if (line.find("[beschleunigen]") != std::string_view::npos)
-            section = Section::Accel, index = -1;
-        if (line.find("[ausrollen]") != std::string_view::npos)
-            section = Section::Coast, index = -1;
-        if (line.find("[eingaben]") != std::string_view::npos)
-            section = Section::Inputs, index = -1;
         if (line.empty())
             continue;
+        // The own layout always writes all fourteen inputs: those lines are inputs whatever
+        // they hold, so that a vehicle named "Golf [ausrollen]" opens no section.
+        const bool ownInputLine =
+            ownLayout && section == Section::Inputs && index >= 0 && index < InputEditCount;
+        if (!ownInputLine) {
+            if (line.find("[beschleunigen]") != std::string_view::npos)
+                section = Section::Accel, index = -1;
+            if (line.find("[ausrollen]") != std::string_view::npos)
+                section = Section::Coast, index = -1;
+            if (line.find("[eingaben]") != std::string_view::npos)
+                section = Section::Inputs, index = -1;
+        }
         if (index > -1) {
             switch (section) {
             case Section::Accel:

@@ -18,6 +18,7 @@ namespace {
 class PrintingActions : public dynalyt::IFormActions {
 public:
     void ShowMessage(const QString& text) override { messages.append(text); }
+    void ShowError(const QString& text) override { messages.append(text); }
     void ShowPage(dynalyt::Page) override {}
     void FocusEdit(dynalyt::InputEdit) override {}
 

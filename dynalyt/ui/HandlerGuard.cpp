@@ -19,6 +19,11 @@ void RunGuarded(QWidget* owner, const std::function<void()>& handler)
     } catch (const std::exception& e) {
         text = QString::fromLocal8Bit(e.what());
     }
+    ShowErrorBox(owner, text);
+}
+
+void ShowErrorBox(QWidget* owner, const QString& text)
+{
     platform::ShowMessageBox(owner, text, QString::fromUtf8(ApplicationTitle), MB_OK | MB_ICONERROR);
 }
 

@@ -4,10 +4,14 @@
 
 #include <functional>
 
+class QString;
 class QWidget;
 
 namespace dynalyt {
 
 void RunGuarded(QWidget* owner, const std::function<void()>& handler);
+
+// The guard's box: the text with the error sign, captioned with the program's title.
+void ShowErrorBox(QWidget* owner, const QString& text);
 
 } // namespace dynalyt

@@ -195,6 +195,11 @@ void TfMain::ShowMessage(const QString& text)
     platform::ShowMessageBox(this, text, QString::fromUtf8(ApplicationTitle), MB_OK);
 }
 
+void TfMain::ShowError(const QString& text)
+{
+    ShowErrorBox(this, text);
+}
+
 void TfMain::ShowPage(Page page)
 {
     // A page switch of the program's own does not run the page's change handler again.

@@ -115,6 +115,7 @@ public:
 
     // IFormActions
     void ShowMessage(const QString& text) override;
+    void ShowError(const QString& text) override;
     void ShowPage(Page page) override;
     void FocusEdit(InputEdit edit) override;
 

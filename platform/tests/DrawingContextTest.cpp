@@ -158,6 +158,28 @@ TEST(DrawingContext, ClipIntersectsAndRestoresWithTheSavedState)
     EXPECT_FALSE(s.dc.RestoreDC(-1)) << "nothing saved any more";
 }
 
+TEST(DrawingContext, RegionsClipFillAndFrame)
+{
+    platform::Region region;
+    region.CreateRectRgn(2, 1, 8, 5);
+    Surface s(10, 6);
+    s.dc.SelectClipRgn(&region);
+    s.dc.SelectClipRgn(nullptr);
+    s.dc.SelectClipRgn(&region);
+    s.dc.FillRect(Rect(0, 0, 10, 6), Brush::Solid(0x0000FF));
+    EXPECT_EQ(s.Row(0, 0, 10), "..........") << "a clip selected again after it was removed clips";
+    EXPECT_EQ(s.Row(1, 0, 10), "..oooooo..");
+
+    Surface f(10, 6);
+    f.dc.FillRgn(&region, Brush::Solid(0x0000FF));
+    f.dc.FrameRgn(&region, Brush::Solid(0), 2, 1);
+    EXPECT_EQ(f.Row(0, 0, 10), "..........");
+    EXPECT_EQ(f.Row(1, 0, 10), "..######..") << "one pixel high at the top";
+    EXPECT_EQ(f.Row(2, 0, 10), "..##oo##..") << "two wide at the sides";
+    EXPECT_EQ(f.Row(4, 0, 10), "..######..");
+    EXPECT_EQ(f.Row(5, 0, 10), "..........");
+}
+
 TEST(DrawingContext, WindowOriginShiftsLogicalCoordinates)
 {
     Surface s(10, 10);
@@ -237,6 +259,21 @@ TEST(DrawingContext, BlitsCopyAndCombine)
     source.dc.BitBlt(1, 0, 2, 1, &source.dc, 0, 0, SRCCOPY);
     EXPECT_EQ(source.dc.GetPixel(1, 0), RGB(255, 0, 0));
     EXPECT_EQ(source.dc.GetPixel(2, 0), RGB(0, 0, 255));
+}
+
+TEST(DrawingContext, StretchedBlitsScalePixelByPixelAndMayLeaveOutAColour)
+{
+    Surface source(2, 1), target(4, 2);
+    source.dc.SetPixel(0, 0, RGB(255, 0, 0));
+    source.dc.SetPixel(1, 0, 0);
+    target.dc.StretchBlt(0, 0, 4, 2, &source.dc, 0, 0, 2, 1, SRCCOPY);
+    EXPECT_EQ(target.Row(0, 0, 4), "oo##");
+    EXPECT_EQ(target.Row(1, 0, 4), "oo##");
+    EXPECT_EQ(target.dc.GetPixel(1, 1), RGB(255, 0, 0));
+
+    target.dc.FillSolidRect(Rect(0, 0, 4, 2), 0xFFFFFF);
+    target.dc.TransparentBlt(0, 0, 4, 2, &source.dc, 0, 0, 2, 1, 0);
+    EXPECT_EQ(target.Row(1, 0, 4), "oo..") << "the black pixel is left out";
 }
 
 TEST(DrawingContext, ScrollMovesPixelsWithinTheClip)

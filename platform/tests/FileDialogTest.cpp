@@ -3,8 +3,14 @@
 #include "platform/testing/Recorders.h"
 #include "platform/testing/RecordingMessageBox.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QListView>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -15,8 +21,55 @@ using platform::FileDialogRequest;
 TEST(FileDialog, WindowsFiltersBecomeQtFilters)
 {
     EXPECT_EQ(platform::QtNameFilter("Bitmap (*.bmp)|*.bmp|alle Dateien|*.*"),
-              QString("Bitmap (*.bmp);;alle Dateien (*.*)"));
+              QString("Bitmap (*.bmp) (*.bmp);;alle Dateien (*.*)"));
     EXPECT_EQ(platform::QtNameFilter("Logs|*.csv;*.txt|"), QString("Logs (*.csv *.txt)"));
+}
+
+// The real dialog as the user sees it: each filter shows its description once, as the Windows
+// dialog did, and lists the files its patterns name.
+TEST(FileDialog, ShowsEachDescriptionOnceAndListsItsFiles)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"a.bmp", "b.dib", "c.txt"}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    struct Case {
+        QString filter;
+        QStringList shown, listed;
+    } cases[] = {
+        {"Bitmap Dateien (*.bmp; *.dib)|*.bmp; *.dib||",
+         {"Bitmap Dateien (*.bmp; *.dib)"},
+         {"a.bmp", "b.dib"}},
+        {"Text|*.txt|alle Dateien|*.*", {"Text", "alle Dateien"}, {"c.txt"}},
+    };
+    for (const Case& c : cases) {
+        QStringList shown, listed;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            const auto* files = dialog->findChild<QListView*>("listView");
+            if (types && files) {
+                for (int i = 0; i < types->count(); ++i)
+                    shown << types->itemText(i);
+                // The directory is read in the background.
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] { return files->model()->rowCount(files->rootIndex()) >= c.listed.size(); }));
+                for (int i = 0; i < files->model()->rowCount(files->rootIndex()); ++i)
+                    listed << files->model()->index(i, 0, files->rootIndex()).data().toString();
+            }
+            dialog->reject();
+        });
+        platform::FileDialogRequest r;
+        r.filter = c.filter;
+        r.initialDir = dir.path();
+        EXPECT_FALSE(platform::GetSaveFileName(nullptr, r).has_value());
+        listed.sort();
+        EXPECT_EQ(shown.join(" | ").toStdString(), c.shown.join(" | ").toStdString())
+            << c.filter.toStdString();
+        EXPECT_EQ(listed.join(" | ").toStdString(), c.listed.join(" | ").toStdString());
+    }
 }
 
 class SaveDialog : public ::testing::Test {

@@ -1,5 +1,5 @@
 // The axes of the graph: background, edges, titles, grid with tick labels, frame, the hover
-// edges of the clickable boxes, legend and cursor readout; the layout they stand in.
+// edges of the clickable boxes, legend and cursor readout, drawn where a layout puts them.
 
 #include "platform/Colour.h"
 #include "platform/Numbers.h"
@@ -40,11 +40,27 @@ float LabelStep(float min, float max, int divisions)
 
 } // namespace
 
-Rect CGraphWnd::DrawAxes(CDC* dc, Rect area, int fontHeight, BOOL printing)
+GraphLayout CGraphWnd::LayOut(CDC* dc, Rect area, int fontHeight) const
 {
-    const int F = fontHeight;
-    const int h = F + 4, g = h / 3, s = g / 2;
-    const int L = area.left + 4, T = area.top + 4, R = area.right - 4, B = area.bottom - 4;
+    // Every tick label and label box has the size of the longer y limit without decimals, plus 3.
+    const qsizetype digits = std::max(FormatGraphWhole(m_fYMin).size(), FormatGraphWhole(m_fYMax).size()) + 3;
+    const LogFont previous = dc->SelectObject(GuiFont(fontHeight));
+    const SIZE label = dc->GetTextExtent(QString(digits, QChar('9')));
+    dc->SelectObject(previous);
+    qsizetype longestName = 0;
+    for (const CGraphData& series : m_series)
+        longestName = std::max(longestName, series.m_strName.size());
+    return LayOutGraph(area, fontHeight, label, static_cast<int>(m_series.size()), longestName);
+}
+
+void CGraphWnd::DrawAxes(CDC* dc, const GraphLayout& layout, BOOL printing) const
+{
+    const int F = layout.fontHeight;
+    const int s = layout.halfGap;
+    const int L = layout.inner.left, B = layout.inner.bottom, h = layout.titleStrip;
+    const int cx = layout.label.cx, cy = layout.label.cy;
+    const int Lx = layout.labelColumn, By = layout.labelRow;
+    const Rect& plot = layout.plot;
 
     const LogFont normalFont = GuiFont(F);
     const LogFont boldFont = GuiFont(static_cast<int>(F * 1.25), FW_BOLD);
@@ -52,39 +68,14 @@ Rect CGraphWnd::DrawAxes(CDC* dc, Rect area, int fontHeight, BOOL printing)
     const Pen gridPen{PS_SOLID, 1, RGB(220, 220, 220)};
     const Pen framePen{PS_SOLID, 1, RGB(0, 0, 0)};
     const COLORREF window = GetSysColor(COLOR_WINDOW);
+    // The edges are drawn around copies: DrawEdge may adjust the rectangle it is given.
+    auto edge = [dc](Rect box, UINT kind) { dc->DrawEdge(&box, kind, BF_RECT); };
 
-    // Every tick label and label box has the size of the longer y limit without decimals, plus 3.
-    dc->SelectObject(normalFont);
-    const qsizetype digits = std::max(FormatGraphWhole(m_fYMin).size(), FormatGraphWhole(m_fYMax).size()) + 3;
-    const SIZE label = dc->GetTextExtent(QString(digits, QChar('9')));
-    const int cx = label.cx, cy = label.cy;
-    const int Lx = L + h, By = B - h - g;
-
-    Rect plot(Lx + cx + s, T + g + cy, R - h, By - cy - s);
-    const int k = static_cast<int>(m_series.size());
-    const int r = cy + 4;
-    Rect legend;
-    if (k >= 2) {
-        qsizetype n = 5;
-        for (const CGraphData& series : m_series)
-            n = std::max(n, series.m_strName.size());
-        const int w = static_cast<int>(n) * F / 2;
-        const int mid = (plot.top + plot.bottom) / 2;
-        legend = Rect((R - h) - w, mid - (k * r) / 2, (R - h) + 10, mid + (k * r) / 2);
-        plot.right = (R - h) - 10 - w;
-    }
-    m_rcXMinLabel = Rect(plot.left - cx - 2, By - cy - 2, plot.left + 2, By + 2);
-    m_rcXMaxLabel = Rect(plot.right - cx - 2, By - cy - 2, plot.right + 2, By + 2);
-    m_rcYMinLabel = Rect(Lx - 2, plot.bottom - cy - 2, Lx + cx + 2, plot.bottom + 2);
-    m_rcYMaxLabel = Rect(Lx - 2, plot.top - cy - 2, Lx + cx + 2, plot.top + 2);
-    m_rcXLock = Rect(L, By - cy - 2, L + h, By + 2);
-    m_rcYLock = Rect(Lx + cx + 2 - h, B - h, Lx + cx + 2, B);
-
-    dc->FillSolidRect(area, window);
+    dc->FillSolidRect(layout.area, window);
     if (!printing)
-        dc->DrawEdge(&area, EDGE_SUNKEN, BF_RECT);
+        edge(layout.area, EDGE_SUNKEN);
     if (plot.left >= plot.right)
-        return plot;
+        return;
 
     dc->SelectObject(verticalFont);
     dc->SetTextAlign(TA_CENTER | TA_BOTTOM);
@@ -108,9 +99,9 @@ Rect CGraphWnd::DrawAxes(CDC* dc, Rect area, int fontHeight, BOOL printing)
     }
     if (!printing) {
         if (m_nHoverFlags & HOVER_XMIN)
-            dc->DrawEdge(&m_rcXMinLabel, BDR_RAISEDOUTER, BF_RECT);
+            edge(layout.xMinLabel, BDR_RAISEDOUTER);
         if (m_nHoverFlags & HOVER_XMAX)
-            dc->DrawEdge(&m_rcXMaxLabel, BDR_RAISEDOUTER, BF_RECT);
+            edge(layout.xMaxLabel, BDR_RAISEDOUTER);
     }
 
     // With no division the frame closes along the plot top, as when no line is drawn.
@@ -128,9 +119,9 @@ Rect CGraphWnd::DrawAxes(CDC* dc, Rect area, int fontHeight, BOOL printing)
     }
     if (!printing) {
         if (m_nHoverFlags & HOVER_YMIN)
-            dc->DrawEdge(&m_rcYMinLabel, BDR_RAISEDOUTER, BF_RECT);
+            edge(layout.yMinLabel, BDR_RAISEDOUTER);
         if (m_nHoverFlags & HOVER_YMAX)
-            dc->DrawEdge(&m_rcYMaxLabel, BDR_RAISEDOUTER, BF_RECT);
+            edge(layout.yMaxLabel, BDR_RAISEDOUTER);
     }
 
     dc->SelectObject(framePen);
@@ -143,38 +134,33 @@ Rect CGraphWnd::DrawAxes(CDC* dc, Rect area, int fontHeight, BOOL printing)
     if (!printing) {
         const UINT lockEdge = m_bButtonDown ? BDR_SUNKENINNER : BDR_RAISEDOUTER;
         if (m_nHoverFlags & HOVER_XLOCK)
-            dc->DrawEdge(&m_rcXLock, lockEdge, BF_RECT);
+            edge(layout.xLock, lockEdge);
         if (m_nHoverFlags & HOVER_YLOCK)
-            dc->DrawEdge(&m_rcYLock, lockEdge, BF_RECT);
+            edge(layout.yLock, lockEdge);
     }
 
-    if (k >= 2) {
-        dc->SetTextAlign(TA_LEFT | TA_BOTTOM);
-        for (int i = 0; i < k; ++i) {
-            CGraphData& series = m_series[static_cast<std::size_t>(i)];
-            series.m_rcLegend =
-                Rect(legend.left, legend.top + i * r, legend.right, legend.top + (i + 1) * r - 1);
-            const Rect& row = series.m_rcLegend;
-            dc->FillSolidRect(Rect(row.left + 4, row.top + 4, row.left + r - 4, row.bottom - 4),
-                              series.m_crColor);
-            dc->SetBkColor(window);
-            dc->TextOut(legend.left + cy + 4, row.top + r - 2, series.m_strName);
-            if (printing)
-                continue;
-            if (i == m_nSelected)
-                dc->DrawEdge(&series.m_rcLegend, BDR_SUNKENINNER, BF_RECT);
-            else if (i == m_nHoverSeries && (m_nHoverFlags & HOVER_LEGEND))
-                dc->DrawEdge(&series.m_rcLegend, BDR_RAISEDOUTER, BF_RECT);
-        }
+    dc->SetTextAlign(TA_LEFT | TA_BOTTOM);
+    const int r = layout.legendRowHeight;
+    for (std::size_t i = 0; i < std::min(layout.legendRows.size(), m_series.size()); ++i) {
+        const CGraphData& series = m_series[i];
+        const Rect& row = layout.legendRows[i];
+        dc->FillSolidRect(Rect(row.left + 4, row.top + 4, row.left + r - 4, row.bottom - 4),
+                          series.m_crColor);
+        dc->SetBkColor(window);
+        dc->TextOut(layout.legend.left + cy + 4, row.top + r - 2, series.m_strName);
+        if (printing)
+            continue;
+        if (static_cast<int>(i) == m_nSelected)
+            edge(row, BDR_SUNKENINNER);
+        else if (static_cast<int>(i) == m_nHoverSeries && (m_nHoverFlags & HOVER_LEGEND))
+            edge(row, BDR_RAISEDOUTER);
     }
 
     if (SelectedValid()) {
         const CGraphData& selected = m_series[static_cast<std::size_t>(m_nSelected)];
         if (m_nCursor >= 0 && m_nCursor < static_cast<int>(selected.m_points.size())) {
             const GraphPoint& p = selected.m_points[static_cast<std::size_t>(m_nCursor)];
-            dc->SetTextAlign(TA_LEFT | TA_BOTTOM);
             dc->TextOut(plot.left + 1, plot.top - 1, FormatGraphCursor(m_strCursorFormat, p.x, p.y));
         }
     }
-    return plot;
 }

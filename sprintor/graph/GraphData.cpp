@@ -8,36 +8,6 @@ CGraphData::CGraphData(const QString& name, COLORREF color, int type, const Grap
         SetData(points, count);
 }
 
-CGraphData::CGraphData(const CGraphData& other)
-    : m_strName(other.m_strName), m_nType(other.m_nType), m_rcLegend(other.m_rcLegend),
-      m_fMinX(other.m_fMinX), m_fMaxX(other.m_fMaxX), m_fMinY(other.m_fMinY), m_fMaxY(other.m_fMaxY),
-      m_crColor(other.m_crColor), m_bDirty(other.m_bDirty)
-{
-    SetData(other.m_points);
-}
-
-CGraphData& CGraphData::operator=(const CGraphData& other)
-{
-    if (this == &other) // assigning a series to itself keeps it as it is
-        return *this;
-    m_strName = other.m_strName;
-    m_nType = other.m_nType;
-    m_rcLegend = other.m_rcLegend;
-    m_fMinX = other.m_fMinX, m_fMaxX = other.m_fMaxX, m_fMinY = other.m_fMinY, m_fMaxY = other.m_fMaxY;
-    m_crColor = other.m_crColor;
-    m_bDirty = other.m_bDirty;
-    if (other.m_points.empty())
-        Clear();
-    else
-        SetData(other.m_points);
-    return *this;
-}
-
-CGraphData::~CGraphData()
-{
-    Clear();
-}
-
 void CGraphData::SetData(const GraphPoint* points, unsigned count)
 {
     if (!points || count == 0)

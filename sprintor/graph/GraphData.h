@@ -32,11 +32,6 @@ class CGraphData {
 public:
     CGraphData(const QString& name, COLORREF color, int type, const GraphPoint* points = nullptr,
                unsigned count = 0);
-    CGraphData(const CGraphData& other);
-    CGraphData(CGraphData&& other) noexcept = default;
-    CGraphData& operator=(const CGraphData& other);
-    CGraphData& operator=(CGraphData&& other) noexcept = default;
-    virtual ~CGraphData();
 
     // Replaces the points and recomputes the bounds; points may lie in this series' own array.
     void SetData(const GraphPoint* points, unsigned count);
@@ -46,7 +41,7 @@ public:
 
     QString m_strName;
     int m_nType;               // 0 line, 1 bars, anything else not drawn
-    platform::Rect m_rcLegend; // the legend row of the latest drawing of the axes
+    platform::Rect m_rcLegend; // the legend row of the latest screen paint; empty without a legend
     float m_fMinX = 0, m_fMaxX = 0, m_fMinY = 0, m_fMaxY = 0;
     COLORREF m_crColor;
     BOOL m_bDirty = TRUE; // the screen points must be projected anew

@@ -1,4 +1,5 @@
-// The graph on paper and in a bitmap file, drawn by the same routines as the screen.
+// The graph on paper and in a bitmap file, drawn by the same routine as the screen. Each lays
+// out its own picture; what the mouse reads stays the screen's.
 
 #include "platform/MessageBox.h"
 #include "platform/PrintDialog.h"
@@ -33,27 +34,14 @@ void CGraphWnd::Print()
                                  MB_OK | MB_ICONWARNING);
         return;
     }
-    // The page layout overwrites the hit boxes that the mouse reads; the screen's come back after.
-    const Rect boxes[] = {m_rcXMinLabel, m_rcXMaxLabel, m_rcYMinLabel, m_rcYMaxLabel, m_rcXLock, m_rcYLock};
-    std::vector<Rect> legendRows;
-    for (const CGraphData& series : m_series)
-        legendRows.push_back(series.m_rcLegend);
-
     dc.StartPage();
     const int W = dc.GetDeviceCaps(HORZRES), H = dc.GetDeviceCaps(VERTRES);
     const int F = static_cast<int>(H / 80.0);
     dc.SaveDC();
-    Rect plot = DrawAxes(&dc, Rect(0, 0, W, H), F, TRUE);
-    DrawAllSeries(&dc, plot, TRUE);
-    DrawAnnotations(&dc, &plot, F);
+    DrawGraph(&dc, Rect(0, 0, W, H), F, TRUE);
     dc.RestoreDC(-1);
     dc.EndPage();
     dc.EndDoc();
-
-    m_rcXMinLabel = boxes[0], m_rcXMaxLabel = boxes[1], m_rcYMinLabel = boxes[2], m_rcYMaxLabel = boxes[3];
-    m_rcXLock = boxes[4], m_rcYLock = boxes[5];
-    for (std::size_t i = 0; i < m_series.size(); ++i)
-        m_series[i].m_rcLegend = legendRows[i];
 }
 
 BOOL CGraphWnd::SaveBitmap(const QString& path)
@@ -67,12 +55,7 @@ BOOL CGraphWnd::SaveBitmap(const QString& path)
     if (!section.CreateCompatibleBitmap(client.Width(), client.Height()))
         return FALSE;
     const platform::Bitmap previous = memory.SelectObject(section);
-    const int F = GetSystemMetrics(SM_CYCAPTION);
-    Rect plot = DrawAxes(&memory, client, F, FALSE);
-    if (plot.left < plot.right) {
-        DrawAllSeries(&memory, plot, FALSE);
-        DrawAnnotations(&memory, &plot, F);
-    }
+    DrawGraph(&memory, client, GetSystemMetrics(SM_CYCAPTION), FALSE);
     memory.SelectObject(previous);
     // Nothing is left of a file that could not be written whole; the user is told.
     if (!WriteWholeFile(path, EncodeBitmapFile(*section.Image()))) {

@@ -165,6 +165,24 @@ BOOL CGraphWnd::SetYMax(float value)
     return SetLimit(m_bYLocked, value, m_fYMax, m_views[0].fYMax);
 }
 
+void CGraphWnd::SetXTitle(const QString& title)
+{
+    m_strXTitle = title;
+    Invalidate();
+}
+
+void CGraphWnd::SetYTitle(const QString& title)
+{
+    m_strYTitle = title;
+    Invalidate();
+}
+
+void CGraphWnd::SetYDivisions(int divisions)
+{
+    m_nYDivisions = divisions;
+    Invalidate();
+}
+
 void CGraphWnd::Refresh()
 {
     MarkAllDirty();

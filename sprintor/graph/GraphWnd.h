@@ -2,13 +2,14 @@
 // The line-plot graph control: series of points in a framed plot with axis titles, grid and
 // tick labels, a legend, a crosshair cursor with readout, free text labels, rubber-band zoom
 // with a view history, an in-place editor for the axis limits, axis locks, printing and a
-// bitmap file. The owner may read and write the titles, divisions, decimals and limits
-// directly and then calls Refresh (or invalidates the control).
+// bitmap file. The owner reads the state from the members and changes the titles, the y
+// division count and the limits through the setters, which repaint.
 
 #include "platform/DC.h"
 #include "platform/GdiTypes.h"
 #include "platform/WinTypes.h"
 #include "sprintor/graph/GraphData.h"
+#include "sprintor/graph/GraphLayout.h"
 
 #include <QLineEdit>
 #include <QString>
@@ -60,15 +61,23 @@ public:
     BOOL SetXMax(float value);
     BOOL SetYMin(float value);
     BOOL SetYMax(float value);
+    void SetXTitle(const QString& title);
+    void SetYTitle(const QString& title);
+    void SetYDivisions(int divisions);
     void Refresh();
     void Print();
     BOOL SaveBitmap(const QString& path);
 
-    // Drawing, shared by the screen, the bitmap file and the printer.
-    platform::Rect DrawAxes(platform::CDC* dc, platform::Rect area, int fontHeight, BOOL printing);
+    // The one drawing of the picture, for the screen, the bitmap file and the printer: lays the
+    // area out, draws the axes, the series and the text labels there, and returns the layout.
+    // Printing draws no edges, band or crosshair, and leaves the screen's points as they are.
+    GraphLayout DrawGraph(platform::CDC* dc, platform::Rect area, int fontHeight, BOOL printing);
+    // Its parts. The layout measures the tick labels in the context's font for that height.
+    GraphLayout LayOut(platform::CDC* dc, platform::Rect area, int fontHeight) const;
+    void DrawAxes(platform::CDC* dc, const GraphLayout& layout, BOOL printing) const;
     void DrawAllSeries(platform::CDC* dc, platform::Rect plot, BOOL force);
     void DrawSeries(platform::CDC* dc, int series, const platform::Rect* plot);
-    void DrawAnnotations(platform::CDC* dc, const platform::Rect* plot, int fontHeight);
+    void DrawAnnotations(platform::CDC* dc, const platform::Rect* plot, int fontHeight) const;
 
     // View history, oldest first.
     void PushView(const GraphView& view);
@@ -102,6 +111,7 @@ public:
     BOOL m_bButtonDown;
     BOOL m_bDragInPlot;
     BOOL m_bXLocked, m_bYLocked;
+    // What the mouse reads of the latest screen paint; nothing else writes them.
     platform::Rect m_rcXMinLabel, m_rcXMaxLabel, m_rcYMinLabel, m_rcYMaxLabel;
     platform::Rect m_rcXLock, m_rcYLock;
     platform::Rect m_rcPlot;
@@ -123,6 +133,10 @@ private:
     BOOL SetLimit(BOOL locked, float value, float& limit, float& base);
     void Invalidate();
     void MarkAllDirty();
+    void KeepForMouse(const GraphLayout& layout);
+    void Project(const CGraphData& series, const platform::Rect& plot, std::vector<POINT>& into) const;
+    static void DrawProjected(platform::CDC* dc, const CGraphData& series, const std::vector<POINT>& points,
+                              const platform::Rect& plot);
     void OpenEditor(const platform::Rect& box, float value, UINT decimals);
     bool SelectedValid() const;
     platform::Rect ClientRect() const;

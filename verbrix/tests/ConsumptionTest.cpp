@@ -1,9 +1,12 @@
 #include "verbrix/Consumption.h"
 
+#include "platform/Numbers.h"
 #include "platform/TickClock.h"
 #include "verbrix/Resource.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 
 namespace {
@@ -188,6 +191,79 @@ TEST_F(ConsumptionTest, HugeValuesStayFiniteAndDefined)
     EXPECT_EQ(meter.Consumption().find("nan"), std::string::npos);
     Drive(huge, huge, 50);
     EXPECT_EQ(meter.Consumption(), "0.00");
+}
+
+TEST_F(ConsumptionTest, AReplyThatWouldMakeASumOrTheAverageInfiniteIsNotAccounted)
+{
+    const struct {
+        const char* what;
+        const char* speed;
+        const char* rate;
+        std::uint32_t gapMs;
+    } cases[] = {
+        {"a huge rate standing makes the average infinite", "0", "1e308", 60000},
+        {"a huge speed after two hours makes the distance infinite", "1e308", "5", 7200000},
+        {"a huge rate standing after two hours makes the total infinite", "0", "1e308", 7200000},
+        {"a huge negative rate after two hours", "0", "-1e308", 7200000},
+        {"beyond a double after two hours", "1e400", "1e400", 7200000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CConsumption fresh;
+        ASSERT_EQ(fresh.OnHostDataReply("1", Reply("0", "0")).nMessageId, 0u);
+        clock.Advance(36000);
+        fresh.OnHostDataReply("1", Reply("50", "5"));
+        const double total = fresh.TotalLitres();
+        const double distance = fresh.DistanceKm();
+
+        clock.Advance(c.gapMs);
+        EXPECT_EQ(fresh.OnHostDataReply("1", Reply(c.speed, c.rate)).nMessageId, 0u);
+        EXPECT_EQ(fresh.TotalLitres(), total);
+        EXPECT_EQ(fresh.DistanceKm(), distance);
+        EXPECT_EQ(fresh.Consumption(), "10.00");
+        EXPECT_EQ(fresh.AverageText(), "10.00");
+        EXPECT_EQ(fresh.TotalText(), "0.05");
+        EXPECT_EQ(fresh.DistanceText(), "0.50");
+
+        // The next reply counts the time since the last one accounted.
+        clock.Advance(36000);
+        fresh.OnHostDataReply("1", Reply("50", "5"));
+        const double hours = (36000.0 + c.gapMs + 36000) / 3600000;
+        EXPECT_NEAR(fresh.DistanceKm(), 50 * hours, 1e-9);
+        EXPECT_NEAR(fresh.TotalLitres(), 5 * hours, 1e-9);
+        EXPECT_EQ(fresh.AverageText(), "10.00");
+    }
+}
+
+// Any reply, after any time, keeps every sum and every shown value a finite number.
+TEST_F(ConsumptionTest, SumsAndShownValuesStayFiniteWhateverTheHostSends)
+{
+    static const char* Values[] = {"50",     "0.6",    "1",      "-20", "1e308", "-1e308", "1e400",
+                                   "-1e400", "3.4e38", "1e-300", "nan", "inf",   "abc",    ""};
+    static const std::uint32_t Gaps[] = {0, 50, 1000, 3600000, 7200000, 0x7FFFFFFFu, 0xFFFFFFFFu};
+    std::mt19937 random(20261211);
+    auto pick = [&random](const auto& table) {
+        return table[std::uniform_int_distribution<std::size_t>(0, std::size(table) - 1)(random)];
+    };
+    auto isShownNumber = [](const std::string& text) {
+        if (text == " --- ")
+            return true;
+        const auto value = platform::ReadLeadingNumber(text);
+        return value && std::isfinite(*value) && text.find_first_not_of("-0123456789.") == std::string::npos;
+    };
+    Detect();
+    for (int i = 0; i < 5000; ++i) {
+        clock.Advance(pick(Gaps));
+        if (i % 997 == 0)
+            meter.Reset();
+        meter.OnHostDataReply("1", Reply(pick(Values), pick(Values)));
+        ASSERT_TRUE(std::isfinite(meter.TotalLitres())) << i;
+        ASSERT_TRUE(std::isfinite(meter.DistanceKm())) << i;
+        ASSERT_TRUE(std::isfinite(meter.Average())) << i;
+        for (const std::string* text :
+             {&meter.Consumption(), &meter.AverageText(), &meter.TotalText(), &meter.DistanceText()})
+            ASSERT_TRUE(isShownNumber(*text)) << i << ": " << *text;
+    }
 }
 
 TEST_F(ConsumptionTest, ALaterReplyTooShortNamesTheMissingFieldAndKeepsTheValues)

@@ -150,6 +150,14 @@ TEST_F(Inputs, PartialWeightsEachCountOnTheirOwn)
         EXPECT_EQ(Edit(InputEdit::e_gew), c.sum) << c.leer << "|" << c.insassen << "|" << c.kraftstoff;
     }
     EXPECT_TRUE(actions.calls.isEmpty());
+
+    // A sum beyond a double is an arithmetic error: shown with the error sign, the weight kept.
+    const QString kept = Edit(InputEdit::e_gew);
+    Edit(InputEdit::e_leergew) = "1e308";
+    Edit(InputEdit::e_insassengew) = "1e308";
+    unit.e_leergewChange();
+    EXPECT_EQ(Edit(InputEdit::e_gew), kept);
+    EXPECT_EQ(actions.calls, QStringList{QString::fromUtf8("error:Gleitkommaüberlauf")});
 }
 
 } // namespace

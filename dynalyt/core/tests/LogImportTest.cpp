@@ -192,16 +192,6 @@ TEST_F(LogImport, FailuresLeaveTheGridsAsTheyWere)
         {"texts on different lines", "STAMP\r\n /min\r\n km/h\r\n", {ImportFailed}},
         {"header but no data", Log({}), {ImportFailed}},
         {"another separator", "STAMP; /min; km/h\r\n;1;2000;50\r\n;2;3000;60\r\n", {ImportFailed}},
-        // The road-speed maximum comes first and the engine speed just before it is higher:
-        // the acceleration is one sample, too short.
-        {"acceleration too short",
-         Log({{1, 3000, 50}, {2, 4000, 60}, {3, 3500, 120}, {4, 5000, 110}, {5, 4000, 100}, {6, 3000, 90}}),
-         {ImportFailed}},
-        // The sample after the first coast-down sample is faster again.
-        {"coast-down too short",
-         Log({{1, 2000, 40}, {2, 3000, 50}, {3, 4000, 60}, {4, 3900, 59}, {5, 3800, 59.5}, {6, 3700, 58}}),
-         {ImportFailed}},
-        {"coast-down starts at the end", Log({{1, 2000, 40}, {2, 3000, 50}, {3, 4000, 60}}), {ImportFailed}},
     };
     for (const Case& c : cases) {
         UnitFixture f;
@@ -214,6 +204,63 @@ TEST_F(LogImport, FailuresLeaveTheGridsAsTheyWere)
         EXPECT_EQ(f.unit.fMain.m_beschl.Cell(0, 0), "kept") << c.what;
         EXPECT_EQ(f.unit.fMain.m_ausr.Cell(1, 0), "kept") << c.what;
     }
+}
+
+// An 18-sample pull from 1500 to 5750 1/min, and the log ends: no coast-down.
+std::vector<S> PullWithoutCoastDown()
+{
+    std::vector<S> log;
+    for (int i = 0; i < 18; ++i)
+        log.push_back({1 + 0.5 * i, 1500.0 + 250 * i, 30.0 + 4 * i});
+    return log;
+}
+
+TEST_F(LogImport, AShortCutIsImportedAsCutAndTheDiagramWaitsForTheOtherRun)
+{
+    struct Case {
+        const char* what;
+        std::vector<S> log;
+        int accelRows;
+        QStringList coast;
+    };
+    const Case cases[] = {
+        {"a pull without coast-down", PullWithoutCoastDown(), 18, {}},
+        // The road-speed maximum comes first and the engine speed just before it is higher: the
+        // acceleration is that one sample, and the coast-down lies below its speed.
+        {"one acceleration sample",
+         {{1, 3000, 50}, {2, 4000, 60}, {3, 3500, 120}, {4, 5000, 110}, {5, 4000, 100}, {6, 3000, 90}},
+         1,
+         {}},
+        // The sample after the first coast-down sample is faster again.
+        {"one coast-down sample",
+         {{1, 2000, 40}, {2, 3000, 50}, {3, 4000, 60}, {4, 3900, 59}, {5, 3800, 59.5}, {6, 3700, 58}},
+         3,
+         {"0:4,00;59,00"}},
+        {"a single usable line", {{1, 2000, 40}}, 1, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        UnitFixture f;
+        f.unit.zsetzenClick();
+        f.unit.fMain.m_beschl.SetCell(0, 200, "old");
+        f.unit.fMain.m_ausr.SetCell(1, 0, "old");
+        EXPECT_TRUE(f.unit.ImportLogFile(files.Write("short.csv", Log(c.log))));
+        // No message and no page switch: the short run is what the log holds.
+        EXPECT_TRUE(f.actions.calls.isEmpty());
+        EXPECT_EQ(Rows(f.unit.fMain.m_beschl).size(), c.accelRows);
+        EXPECT_EQ(Rows(f.unit.fMain.m_ausr), c.coast);
+        EXPECT_TRUE(f.unit.fMain.a.Cell(0, 0).isEmpty());
+        EXPECT_EQ(f.unit.Chart1.Series1.Count(), 0);
+    }
+
+    // The pull is kept: with a coast-down typed in, the diagram shows it.
+    ASSERT_TRUE(Import(Log(PullWithoutCoastDown())));
+    EXPECT_EQ(Rows(unit.fMain.m_beschl).first(), "0:1,00;1500,00;30,00");
+    EXPECT_EQ(Rows(unit.fMain.m_beschl).last(), "17:9,50;5750,00;98,00");
+    FillGrid(unit.fMain.m_ausr, {"10;98", "12;94", "14;90,5"});
+    EXPECT_EQ(unit.TabsChange(), ChainResult::Filled);
+    EXPECT_TRUE(actions.messages.isEmpty());
+    EXPECT_EQ(unit.Chart1.Series1.Count(), ResultRowCount);
 }
 
 TEST_F(LogImport, AFileThatCannotBeOpenedReportsAllThreeColumns)

@@ -1,10 +1,16 @@
 #include "RecordingActions.h"
 #include "TempFiles.h"
+#include "dynalyt/core/NumberFormat.h"
+#include "platform/Codec1252.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
+#include <random>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -81,6 +87,155 @@ TEST_F(MeasurementFile, AnInputWithLineBreaksKeepsItsOneLine)
     ASSERT_TRUE(other.unit.LoadMeasurement(files.Path("run.dym")));
     EXPECT_EQ(other.Edit(InputEdit::e_modif), "Chip  Auspuff Filter");
     EXPECT_EQ(other.Edit(InputEdit::e_abruv), "1,05");
+}
+
+TEST_F(MeasurementFile, InputsHoldingSectionNamesOrTabsReadBackAsSaved)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::pair<InputEdit, const char*>> inputs;
+    };
+    const Case cases[] = {
+        // Read as a section, this lost every later input, and the TAB made a coast-down sample.
+        {"a vehicle named after a section",
+         {{InputEdit::e_fahrzeug, "Golf [ausrollen]"}, {InputEdit::e_modif, "60\t30"}}},
+        {"every section name",
+         {{InputEdit::e_datum, "[eingaben]"},
+          {InputEdit::e_fahrzeug, "[beschleunigen]"},
+          {InputEdit::e_motorkenn, " [ausrollen] "}}},
+        {"a sample's line",
+         {{InputEdit::e_modelljahr, "[beschleunigen]"}, {InputEdit::e_modif, "1,0\t9000\t300"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        UnitFixture saving;
+        for (int i = 0; i < InputEditCount; ++i)
+            saving.unit.fMain.edits[i] = QStringLiteral("x%1").arg(i);
+        saving.Edit(InputEdit::e_gew) = "1320";
+        saving.Edit(InputEdit::e_abruv) = "1,05";
+        for (const auto& [edit, text] : c.inputs)
+            saving.Edit(edit) = QString::fromUtf8(text);
+        FillGrid(saving.unit.fMain.m_beschl, {"0;2000;50", "0,8;2350;56,5", "1,6;2700;63"});
+        FillGrid(saving.unit.fMain.m_ausr, {"0;70", "5;66", "10;62"});
+        ASSERT_EQ(saving.unit.TabsChange(), ChainResult::Filled);
+        ASSERT_TRUE(saving.unit.SaveMeasurement(files.Path("sections.dym")));
+
+        UnitFixture loading;
+        ASSERT_TRUE(loading.unit.LoadMeasurement(files.Path("sections.dym")));
+        EXPECT_EQ(loading.unit.TabsChange(), ChainResult::Filled);
+        for (int i = 0; i < InputEditCount; ++i)
+            EXPECT_EQ(loading.unit.fMain.edits[i], saving.unit.fMain.edits[i].trimmed()) << i;
+        EXPECT_EQ(loading.unit.TyreRatio, 1.05);
+        EXPECT_EQ(loading.unit.CoastRun.size(), 4u);
+        EXPECT_EQ(loading.unit.fMain.maxps, saving.unit.fMain.maxps);
+        EXPECT_TRUE(loading.actions.messages.isEmpty());
+    }
+}
+
+// Random typed forms: inputs built from section names, line breaks, TABs, blanks, control
+// characters and characters the code page lacks; grids of numbers of every size, texts that
+// do not convert and empty rows between.
+class RandomForms {
+public:
+    QString Input()
+    {
+        static const QString Pieces[] = {"[eingaben]",
+                                         "[beschleunigen]",
+                                         "[ausrollen]",
+                                         "\t",
+                                         "\r",
+                                         "\n",
+                                         "\r\n",
+                                         " ",
+                                         "Golf",
+                                         "1,5",
+                                         QString::fromUtf8("Kübel €"),
+                                         QString(QChar(0)),
+                                         QString(QChar(1)),
+                                         QString(QChar(0x7F)),
+                                         QString(QChar(0x81)),
+                                         QString(QChar(0x2028)),
+                                         QString::fromUtf8("\xE4\xB8\xAD"),
+                                         QString::fromUtf8("\xF0\x9F\x98\x80")};
+        QString text;
+        for (int n = Below(6); n > 0; --n)
+            text += Pieces[Below(std::size(Pieces))];
+        return text;
+    }
+
+    QString Cell()
+    {
+        static const char* Cells[] = {"0",     "12,5",   "-3",  "1e5", "1,23456789", "1e300", "-1e400",
+                                      "abc",   "",       "1.5", " 7 ", "-0,001",     "0,005", "2700,25",
+                                      "1,005", "4e-320", "+8",  "9,",  "[ausrollen]"};
+        return QString::fromUtf8(Cells[Below(std::size(Cells))]);
+    }
+
+    // Fills up to `rows` rows of the grid, from row 0 on, some left empty.
+    void Grid(TextGrid& grid, int rows)
+    {
+        for (int row = Below(rows + 1) - 1; row >= 0; --row)
+            if (Below(8) != 0)
+                for (int col = 0; col < grid.ColCount(); ++col)
+                    grid.SetCell(col, row, Cell());
+    }
+
+    int Below(std::size_t n)
+    {
+        return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random));
+    }
+
+private:
+    std::mt19937 m_random{20261211};
+};
+
+// An input as the file gives it back: line breaks as blanks, through the code page both ways,
+// blanks and control characters off both ends.
+QString SavedInput(QString text)
+{
+    text.replace(u'\r', u' ').replace(u'\n', u' ');
+    static const QRegularExpression Ends(QStringLiteral("^[\\x00-\\x20]+|[\\x00-\\x20]+$"));
+    return platform::FromCp1252(platform::ToCp1252(text)).remove(Ends);
+}
+
+double Reformatted(double value, int decimals)
+{
+    return *NumberFormat.StrToFloat(NumberFormat.FormatFloat(value, decimals));
+}
+
+TEST_F(MeasurementFile, AnyTypedFormReadsBackAsSaved)
+{
+    RandomForms random;
+    for (int form = 0; form < 150; ++form) {
+        SCOPED_TRACE(form);
+        UnitFixture saving;
+        for (QString& edit : saving.unit.fMain.edits)
+            edit = random.Input();
+        random.Grid(saving.unit.fMain.m_beschl, random.Below(2) ? 6 : GridRows);
+        random.Grid(saving.unit.fMain.m_ausr, random.Below(2) ? 4 : GridRows);
+        saving.unit.TabsChange();
+        ASSERT_TRUE(saving.unit.SaveMeasurement(files.Path("random.dym")));
+
+        UnitFixture loading;
+        ASSERT_TRUE(loading.unit.LoadMeasurement(files.Path("random.dym")));
+        loading.unit.TabsChange();
+        for (int i = 0; i < InputEditCount; ++i)
+            ASSERT_EQ(loading.unit.fMain.edits[i], SavedInput(saving.unit.fMain.edits[i])) << i;
+        const AccelRunArray& accel = saving.unit.AccelRun;
+        ASSERT_EQ(loading.unit.AccelRun.size(), accel.size());
+        for (std::size_t i = 0; i < accel.size(); ++i) {
+            EXPECT_EQ(loading.unit.AccelRun[i].time, Reformatted(accel[i].time, 2)) << i;
+            EXPECT_EQ(loading.unit.AccelRun[i].rpm, Reformatted(accel[i].rpm, 1)) << i;
+            EXPECT_EQ(loading.unit.AccelRun[i].speed, Reformatted(accel[i].speed, 2)) << i;
+        }
+        // The extra point is not saved; the load makes it anew from the last measured sample.
+        const CoastRunArray& coast = saving.unit.CoastRun;
+        ASSERT_EQ(loading.unit.CoastRun.size(), coast.size());
+        for (std::size_t i = 0; i < (coast.size() >= 3 ? coast.size() - 1 : coast.size()); ++i) {
+            EXPECT_EQ(loading.unit.CoastRun[i].time, Reformatted(coast[i].time, 2)) << i;
+            EXPECT_EQ(loading.unit.CoastRun[i].speed, Reformatted(coast[i].speed, 2)) << i;
+        }
+    }
 }
 
 TEST_F(MeasurementFile, ASingleCoastDownRowIsSavedWithoutExtraPoint)
@@ -167,12 +322,13 @@ TEST_F(MeasurementFile, ForeignLayoutSkipsItsExtraLineAndNeverSetsTheTyreRatio)
 TEST_F(MeasurementFile, ReadsAnyLineEndsAndKeepsWhatTheFileDoesNotReach)
 {
     Edit(InputEdit::e_modif) = "kept";
+    // An input section shorter than fourteen lines: only the foreign layout may have one.
     for (const char* eol : {"\r\n", "\n", "\r"}) {
         QByteArray text = "[eingaben]\r\n\r\n 01.01.2027 \r\n1000\r\n100\r\n0\r\n\t\r\n1500\r\n"
                           "[beschleunigen]\r\n\r\n1,0\t2000\t50\r\n2,0\t3000\r\n"
                           "[ausrollen]\r\n\r\n0\t100\r\n10\t90";
         text.replace("\r\n", eol);
-        ASSERT_TRUE(unit.LoadMeasurement(files.Write("eol.dym", text))) << eol;
+        ASSERT_TRUE(unit.LoadMeasurement(files.Write("eol.knt", text))) << eol;
         EXPECT_EQ(Edit(InputEdit::e_datum), "01.01.2027");
         EXPECT_EQ(Edit(InputEdit::e_sonstgew), "");
         // The partial weights set the sum; the stored vehicle weight comes later and stays.

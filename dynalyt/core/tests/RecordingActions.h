@@ -1,6 +1,6 @@
 #pragma once
-// The form's side of the unit for tests: records every message, page switch and focus change
-// in the order they were asked for.
+// The form's side of the unit for tests: records every message, error, page switch and focus
+// change in the order they were asked for.
 
 #include "dynalyt/core/DynalytError.h"
 #include "dynalyt/core/MainUnit.h"
@@ -24,6 +24,12 @@ public:
     {
         messages.append(text);
         calls.append(QStringLiteral("message:") + text);
+    }
+    // Errors are messages too, with the error sign.
+    void ShowError(const QString& text) override
+    {
+        messages.append(text);
+        calls.append(QStringLiteral("error:") + text);
     }
     void ShowPage(Page page) override { calls.append(QStringLiteral("page:%1").arg(static_cast<int>(page))); }
     void FocusEdit(InputEdit edit) override

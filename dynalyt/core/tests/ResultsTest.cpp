@@ -168,7 +168,7 @@ TEST_F(Results, ANegativeLeftMaximumIsRefusedAndEndsTheChartWithTheTableFilled)
     FillGrid(unit.fMain.m_beschl, {"1;2000;100", "2;3000;90"});
     FillGrid(unit.fMain.m_ausr, {"0;200", "10;190"});
     EXPECT_EQ(unit.TabsChange(), ChainResult::Failed);
-    EXPECT_EQ(actions.messages, QStringList{"Der Maximalwert einer Achse muss >= Minimum sein"});
+    EXPECT_EQ(actions.calls, QStringList{"error:Der Maximalwert einer Achse muss >= Minimum sein"});
     EXPECT_FALSE(unit.fMain.a.Cell(0, 0).isEmpty());
     EXPECT_EQ(unit.Chart1.LeftAxis.Maximum(), 0);
     EXPECT_EQ(unit.Chart1.RightAxis.Maximum(), 0.6);

@@ -171,11 +171,26 @@ TEST_F(MainForm, ImplausibleInputShowsItsMessageOnTheInputPage)
     EXPECT_EQ(boxes.Boxes()[0].text,
               QStringLiteral("Einstellungen prüfen!\r\rTemperatur unplausibel (-30 - 80°C)."));
     EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Dynalyt V3.0.8"));
+    EXPECT_EQ(boxes.Boxes()[0].flags, MB_OK); // a message, not an error
     EXPECT_EQ(form->Tabs->currentWidget(), form->ts1);
     EXPECT_EQ(form->focusWidget(), form->e_temp);
     EXPECT_EQ(form->e_temp->text(), QStringLiteral("81"));
     // The computation went on with 20 degrees.
     EXPECT_EQ(form->m_unit.Chart1.Series1.Count(), 48);
+}
+
+TEST_F(MainForm, ArithmeticErrorsShowTheErrorSign)
+{
+    ClickTab(Page::ts2);
+    // Two samples at one time: the line through them divides by zero.
+    PasteInto(form->m_beschl, form->b_beschl, QStringLiteral("1\t2000\t40\r\n1\t3000\t60\r\n"));
+    PasteInto(form->m_ausr, form->b_ausr, QStringLiteral("0\t100\r\n10\t80\r\n"));
+    ClickTab(Page::ts4);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Gleitkommadivision durch Null"));
+    EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Dynalyt V3.0.8"));
+    EXPECT_EQ(boxes.Boxes()[0].flags, MB_OK | MB_ICONERROR);
+    EXPECT_EQ(form->m_unit.Chart1.Series1.Count(), 0);
 }
 
 TEST_F(MainForm, PartialWeightsSumIntoTheVehicleWeight)

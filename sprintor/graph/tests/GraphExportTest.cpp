@@ -1,16 +1,16 @@
 // The graph's bitmap file and its printed page.
 
-#include "platform/PrintDialog.h"
 #include "platform/StringTable.h"
+#include "platform/testing/PdfPrintDialog.h"
 #include "platform/testing/RecordingMessageBox.h"
 #include "sprintor/graph/BitmapFile.h"
 #include "sprintor/graph/tests/GraphTestSupport.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
 #include <QTemporaryDir>
 
+#include <array>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -158,28 +158,52 @@ TEST_F(SaveBitmap, AFailedWriteIsReportedAndLeavesNoPartialFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0) << "no part of a file";
 }
 
-// Chooses a PDF printer, or cancels.
-class PdfPrintDialog : public platform::IPrintDialog {
-public:
-    explicit PdfPrintDialog(QString path) : m_path(std::move(path)) { platform::SetPrintDialog(this); }
-    ~PdfPrintDialog() override { platform::SetPrintDialog(nullptr); }
-    std::unique_ptr<QPrinter> ChoosePrinter(QWidget* owner, DWORD flags) override
+// What the mouse reads of the latest screen paint.
+struct MouseBoxes {
+    explicit MouseBoxes(const CGraphWnd& g)
+        : boxes{g.m_rcXMinLabel, g.m_rcXMaxLabel, g.m_rcYMinLabel, g.m_rcYMaxLabel, g.m_rcXLock, g.m_rcYLock},
+          plot(g.m_rcPlot)
     {
-        owners.push_back(owner);
-        this->flags = flags;
-        if (m_path.isEmpty())
-            return nullptr;
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_path);
-        return printer;
+        for (const CGraphData& series : g.m_series) {
+            legendRows.push_back(series.m_rcLegend);
+            points.push_back(series.m_screenPoints);
+            dirty.push_back(series.m_bDirty);
+        }
     }
-    std::vector<QWidget*> owners;
-    DWORD flags = 0;
-
-private:
-    QString m_path;
+    bool operator==(const MouseBoxes&) const = default;
+    std::array<Rect, 6> boxes;
+    Rect plot;
+    std::vector<Rect> legendRows;
+    std::vector<std::vector<POINT>> points;
+    std::vector<BOOL> dirty;
 };
+
+// The page and the file lay out their own pictures: what the screen showed last stays for the
+// mouse, even when the next screen paint would lay it out otherwise.
+TEST_F(SaveBitmap, PrintingAndSavingLeaveWhatTheMouseReads)
+{
+    const GraphPoint points[] = {{10, 20}, {60, 70}};
+    graph.AddSeries("Drehzahl", RGB(0, 0, 255), 0, points, 2);
+    QImage screen(300, 200, QImage::Format_RGB32);
+    {
+        platform::CDC dc(&screen);
+        graph.OnPaint(&dc);
+    }
+    const MouseBoxes painted(graph);
+    ASSERT_FALSE(painted.legendRows[1].IsRectEmpty());
+    graph.SetYMax(123456); // wider tick labels: the next layout differs
+
+    platform::PdfPrintDialog dialog(dir.filePath("page.pdf"));
+    graph.Print();
+    EXPECT_EQ(MouseBoxes(graph), painted) << "printing";
+    ASSERT_TRUE(graph.SaveBitmap(dir.filePath("graph.bmp")));
+    EXPECT_EQ(MouseBoxes(graph), painted) << "saving";
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    platform::CDC dc(&screen);
+    graph.OnPaint(&dc);
+    EXPECT_NE(graph.m_rcYMinLabel, painted.boxes[2]) << "the screen's next paint lays out anew";
+}
 
 TEST_F(SaveBitmap, PrintsOnePageAndKeepsTheScreensHitBoxes)
 {
@@ -189,26 +213,28 @@ TEST_F(SaveBitmap, PrintsOnePageAndKeepsTheScreensHitBoxes)
         graph.OnPaint(&dc);
     }
     const Rect xMinBox = graph.m_rcXMinLabel;
+    const std::vector<POINT> screenPoints = graph.m_series[0].m_screenPoints;
     const QString pdf = dir.filePath("page.pdf");
-    PdfPrintDialog dialog(pdf);
+    platform::PdfPrintDialog dialog(pdf);
     graph.Print();
-    EXPECT_EQ(dialog.owners, (std::vector<QWidget*>{&graph}));
+    EXPECT_EQ(dialog.owner, &graph);
     EXPECT_EQ(dialog.flags, 0xC000Cu);
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("%PDF"));
     EXPECT_EQ(graph.m_rcXMinLabel, xMinBox);
-    EXPECT_TRUE(graph.m_series[0].m_bDirty) << "projected for the page; the screen projects anew";
+    EXPECT_FALSE(graph.m_series[0].m_bDirty) << "projected for the page apart from the screen's points";
+    EXPECT_EQ(graph.m_series[0].m_screenPoints, screenPoints);
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 TEST_F(SaveBitmap, ACancelledOrFailedPrintJob)
 {
-    PdfPrintDialog cancel{QString()};
+    platform::PdfPrintDialog cancel{QString()};
     graph.Print();
     EXPECT_TRUE(boxes.Boxes().empty());
 
-    PdfPrintDialog failing(dir.filePath("missing/page.pdf"));
+    platform::PdfPrintDialog failing(dir.filePath("missing/page.pdf"));
     graph.Print();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Cannot Start Print Job.");

@@ -1,5 +1,5 @@
-// The layout of the axes, on a drawing context whose font is 8 pixels a character and as
-// high as asked for, so the numbers are the worked ones.
+// The layout of the graph and the axes drawn from it, on a drawing context whose font is 8
+// pixels a character and as high as asked for, so the numbers are the worked ones.
 
 #include "platform/SystemMetrics.h"
 #include "sprintor/graph/tests/GraphTestSupport.h"
@@ -17,7 +17,9 @@ struct Layout {
     explicit Layout(int w = 400, int h = 300) : dc(w, h) {}
     Rect Draw(BOOL printing = FALSE)
     {
-        return graph.DrawAxes(&dc, Rect(0, 0, dc.bitmap.GetSize().cx, dc.bitmap.GetSize().cy), F, printing);
+        layout = graph.LayOut(&dc, Rect(0, 0, dc.bitmap.GetSize().cx, dc.bitmap.GetSize().cy), F);
+        graph.DrawAxes(&dc, layout, printing);
+        return layout.plot;
     }
     int CountAligned(UINT align) const
     {
@@ -26,6 +28,7 @@ struct Layout {
     }
     CGraphWnd graph;
     RecordingDC dc;
+    GraphLayout layout;
 };
 
 TEST(GraphLayout, WorkedLayoutOfOneSeries)
@@ -35,12 +38,12 @@ TEST(GraphLayout, WorkedLayoutOfOneSeries)
     const Rect plot = l.Draw();
     // h = 20, g = 6, s = 3; labels of six '9': cx = 48, cy = 16.
     EXPECT_EQ(plot, Rect(24 + 48 + 3, 10 + 16, 376, 270 - 16 - 3));
-    EXPECT_EQ(l.graph.m_rcXMinLabel, Rect(25, 252, 77, 272));
-    EXPECT_EQ(l.graph.m_rcXMaxLabel, Rect(326, 252, 378, 272));
-    EXPECT_EQ(l.graph.m_rcYMinLabel, Rect(22, 233, 74, 253));
-    EXPECT_EQ(l.graph.m_rcYMaxLabel, Rect(22, 8, 74, 28));
-    EXPECT_EQ(l.graph.m_rcXLock, Rect(4, 252, 24, 272));
-    EXPECT_EQ(l.graph.m_rcYLock, Rect(54, 276, 74, 296));
+    EXPECT_EQ(l.layout.xMinLabel, Rect(25, 252, 77, 272));
+    EXPECT_EQ(l.layout.xMaxLabel, Rect(326, 252, 378, 272));
+    EXPECT_EQ(l.layout.yMinLabel, Rect(22, 233, 74, 253));
+    EXPECT_EQ(l.layout.yMaxLabel, Rect(22, 8, 74, 28));
+    EXPECT_EQ(l.layout.xLock, Rect(4, 252, 24, 272));
+    EXPECT_EQ(l.layout.yLock, Rect(54, 276, 74, 296));
 
     const RecordedText* yTitle = l.dc.Find("Y-Axis");
     ASSERT_TRUE(yTitle);
@@ -54,6 +57,43 @@ TEST(GraphLayout, WorkedLayoutOfOneSeries)
     EXPECT_EQ(xTitle->x, (75 + 376) / 2);
     EXPECT_EQ(xTitle->y, 296);
     EXPECT_EQ(xTitle->escapement, 0);
+}
+
+// The layout is a value of the area, the font, the label size and the series: no control and no
+// drawing context are needed, and a picture anywhere on its surface lays out alike.
+TEST(GraphLayout, FollowsTheAreaAndTheSeries)
+{
+    const SIZE label{48, 16};
+    struct Case {
+        Rect area;
+        int series;
+        long long longestName;
+        Rect plot, xMinLabel, yLock, legend;
+        std::size_t rows;
+    } cases[] = {
+        {Rect(0, 0, 400, 300), 1, 5, Rect(75, 26, 376, 251), Rect(25, 252, 77, 272), Rect(54, 276, 74, 296),
+         Rect(), 0},
+        {Rect(100, 50, 500, 350), 1, 5, Rect(175, 76, 476, 301), Rect(125, 302, 177, 322),
+         Rect(154, 326, 174, 346), Rect(), 0},
+        {Rect(0, 0, 400, 300), 3, 9, Rect(75, 26, 294, 251), Rect(25, 252, 77, 272), Rect(54, 276, 74, 296),
+         Rect(304, 108, 386, 168), 3},
+    };
+    for (const Case& c : cases) {
+        const GraphLayout l = LayOutGraph(c.area, F, label, c.series, c.longestName);
+        EXPECT_EQ(l.plot, c.plot) << c.series;
+        EXPECT_EQ(l.xMinLabel, c.xMinLabel);
+        EXPECT_EQ(l.yLock, c.yLock);
+        EXPECT_EQ(l.legend, c.legend);
+        ASSERT_EQ(l.legendRows.size(), c.rows);
+        if (c.rows) {
+            EXPECT_EQ(l.legendRows.back(),
+                      Rect(c.legend.left, c.legend.bottom - 20, c.legend.right, c.legend.bottom - 1));
+        }
+    }
+    // A name of absurd length leaves no room for a plot, and overflows nothing.
+    const GraphLayout huge = LayOutGraph(Rect(0, 0, 400, 300), F, label, 2, 1LL << 40);
+    EXPECT_GE(huge.plot.left, huge.plot.right);
+    EXPECT_LT(huge.legend.left, huge.legend.right);
 }
 
 TEST(GraphLayout, TickLabelsRunFromMinimumToMaximum)
@@ -115,8 +155,7 @@ TEST(GraphLayout, LegendNarrowsThePlotForTwoSeriesOrMore)
     l.graph.AddSeries("b", RGB(0, 0, 255), 0);
     l.Draw();
     // Legend box: 336..386 wide, rows of cy + 4 = 20 around the plot's middle, 138.
-    EXPECT_EQ(l.graph.m_series[0].m_rcLegend, Rect(336, 118, 386, 137));
-    EXPECT_EQ(l.graph.m_series[1].m_rcLegend, Rect(336, 138, 386, 157));
+    EXPECT_EQ(l.layout.legendRows, (std::vector<Rect>{Rect(336, 118, 386, 137), Rect(336, 138, 386, 157)}));
     const RecordedText* name = l.dc.Find("b");
     ASSERT_TRUE(name);
     EXPECT_EQ(name->x, 336 + 16 + 4);
@@ -175,7 +214,8 @@ TEST(GraphLayout, PrintingDrawsNoEdges)
         EXPECT_EQ(l.dc.GetPixel(0, 0), printing ? window : GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(l.dc.GetPixel(25, 252), printing ? window : GetSysColor(COLOR_3DLIGHT)) << "hover edge";
         EXPECT_EQ(l.dc.GetPixel(54, 276), printing ? window : GetSysColor(COLOR_3DLIGHT)) << "lock edge";
-        EXPECT_EQ(l.graph.m_rcXMinLabel, Rect(25, 252, 77, 272)) << "the boxes are written either way";
+        EXPECT_EQ(l.layout.xMinLabel, Rect(25, 252, 77, 272)) << "the same layout either way";
+        EXPECT_EQ(l.graph.m_rcXMinLabel, Rect()) << "drawing keeps nothing for the mouse";
     }
 }
 

@@ -1,8 +1,12 @@
-// The picture of the graph, painted through the off-screen surface into an image.
+// The picture of the graph, painted through the off-screen surface into an image, and the
+// repaints that an owner's changes bring.
 
 #include "platform/SystemMetrics.h"
 #include "sprintor/graph/tests/GraphTestSupport.h"
 
+#include <QTest>
+
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -211,6 +215,45 @@ TEST(GraphPaint, EmptyAndHugeRangesSaturateInsteadOfOverflowing)
         EXPECT_FALSE(p.graph.m_series[0].m_bDirty);
         const Rect& plot = p.graph.m_rcPlot;
         EXPECT_EQ(p.At(plot.left - 1, plot.bottom + 1) == kRed, false) << "clipped to the plot";
+    }
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int paints = 0;
+};
+
+TEST(GraphPaint, AnOwnersChangeRepaints)
+{
+    struct Case {
+        const char* name;
+        std::function<void(CGraphWnd&)> change;
+        std::function<bool(const CGraphWnd&)> taken;
+    } cases[] = {
+        {"x title", [](CGraphWnd& g) { g.SetXTitle("Zeit (s)"); },
+         [](const CGraphWnd& g) { return g.m_strXTitle == "Zeit (s)"; }},
+        {"y title", [](CGraphWnd& g) { g.SetYTitle("Geschwindigkeit (mph)"); },
+         [](const CGraphWnd& g) { return g.m_strYTitle == "Geschwindigkeit (mph)"; }},
+        {"y divisions", [](CGraphWnd& g) { g.SetYDivisions(4); },
+         [](const CGraphWnd& g) { return g.m_nYDivisions == 4; }},
+    };
+    NotifyParent parent;
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    PaintCounter counter;
+    parent.graph.installEventFilter(&counter);
+    for (const Case& c : cases) {
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        c.change(parent.graph);
+        EXPECT_TRUE(c.taken(parent.graph)) << c.name;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }, 2000)) << c.name;
     }
 }
 

@@ -1,0 +1,140 @@
+#include "oscivo/core/OscivoFiles.h"
+
+#include "oscivo/core/OscivoState.h"
+#include "platform/Codec1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <map>
+#include <vector>
+
+namespace {
+
+QString BaseDir()
+{
+    return QFile::decodeName(QByteArray::fromStdString(g_szBaseDir));
+}
+
+QString Join(const QString& dir, const QString& name)
+{
+    return dir.endsWith(QLatin1Char('/')) ? dir + name : dir + QLatin1Char('/') + name;
+}
+
+bool IsAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char LowerAscii(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether two file names are the same but for the case of their letters; plain ASCII names,
+// the usual ones, without decoding them.
+bool SameNameNoCase(std::string_view a, std::string_view b)
+{
+    if (IsAscii(a) && IsAscii(b))
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return LowerAscii(x) == LowerAscii(y);
+               });
+    return QFile::decodeName(QByteArray(a.data(), static_cast<qsizetype>(a.size())))
+               .compare(QFile::decodeName(QByteArray(b.data(), static_cast<qsizetype>(b.size()))),
+                        Qt::CaseInsensitive) == 0;
+}
+
+// The names in a folder. A labels folder holds hundreds of files and is searched at every live
+// reply, so its names are kept while its modification time stays. A listing taken soon after
+// that time is not kept: the file system's clock is coarse, and a change in the same tick would
+// not show.
+const std::vector<std::string>& FolderNames(const std::string& dir)
+{
+    using Clock = std::filesystem::file_time_type::clock;
+    struct Listing {
+        std::filesystem::file_time_type modified;
+        bool settled = false;
+        std::vector<std::string> names;
+    };
+    static std::map<std::string, Listing> listings;
+    static const std::vector<std::string> none;
+
+    std::error_code error;
+    const auto modified = std::filesystem::last_write_time(dir, error);
+    if (error)
+        return none;
+    Listing& listing = listings[dir];
+    if (listing.settled && listing.modified == modified)
+        return listing.names;
+    listing.modified = modified;
+    listing.settled = Clock::now() - modified > std::chrono::milliseconds(100);
+    listing.names.clear();
+    for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end; it.increment(error))
+        listing.names.push_back(it->path().filename().native());
+    return listing.names;
+}
+
+} // namespace
+
+void SetBaseDir(const QString& dir)
+{
+    g_szBaseDir = QFile::encodeName(dir).toStdString();
+    g_szScalingDir = g_szBaseDir + "/Scaling/";
+}
+
+QString FindNoCase(const QString& dir, const QString& name)
+{
+    const QString exact = Join(dir, name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QByteArray wanted = QFile::encodeName(name);
+    for (const std::string& entry : FolderNames(QFile::encodeName(dir).toStdString()))
+        if (SameNameNoCase(entry,
+                           std::string_view(wanted.constData(), static_cast<std::size_t>(wanted.size()))))
+            return Join(dir, QFile::decodeName(QByteArray::fromStdString(entry)));
+    return exact;
+}
+
+QString ScalingDirPath()
+{
+    return FindNoCase(BaseDir(), QStringLiteral("Scaling"));
+}
+
+QString ScalingFilePath(std::string_view cp1252Name)
+{
+    return FindNoCase(ScalingDirPath(), platform::FromCp1252(cp1252Name));
+}
+
+QString LabelFilePath(std::string_view cp1252Name)
+{
+    return FindNoCase(FindNoCase(BaseDir(), QStringLiteral("labels")), platform::FromCp1252(cp1252Name));
+}
+
+bool MakeScalingDir()
+{
+    const QString dir = ScalingDirPath();
+    return QFileInfo(dir).isDir() || QDir().mkdir(dir);
+}
+
+std::optional<std::string> ReadFileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+bool WriteFileBytes(const QString& path, std::string_view bytes)
+{
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), size) == size && file.commit();
+}

@@ -1,0 +1,188 @@
+// The scope object, its window and the setters; plotting, the grid and printing have files of
+// their own.
+
+#include "scopecontrols/OScopeCtrl.h"
+
+#include "platform/WindowStyles.h"
+#include "scopecontrols/ScopeSettings.h"
+
+#include <QResizeEvent>
+
+#include <algorithm>
+
+using platform::CDC;
+using platform::Rect;
+
+namespace {
+
+// The scope's window: a sunken client edge inside a static edge, around the client area that
+// the scope paints.
+class ScopeWindow : public QWidget {
+public:
+    ScopeWindow(COScopeCtrl* scope, QWidget* parent) : QWidget(parent), m_scope(scope)
+    {
+        // The paint covers the whole window: nothing is erased first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setAttribute(Qt::WA_NoSystemBackground);
+    }
+
+    static constexpr int kEdge = 3; // the static edge's one pixel and the client edge's two
+
+    static QSize ClientSize(QSize window)
+    {
+        return QSize(std::max(0, window.width() - 2 * kEdge), std::max(0, window.height() - 2 * kEdge));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        CDC dc(this);
+        Rect frame(0, 0, width(), height());
+        dc.DrawEdge(&frame, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+        dc.DrawEdge(&frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        dc.IntersectClipRect(frame);
+        dc.SetWindowOrg(-kEdge, -kEdge);
+        m_scope->OnPaint(&dc);
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        // Create has already laid out the size the window was made with; Qt reports it only
+        // when the window is first shown, after the grid was built for it.
+        const QSize client = ClientSize(event->size());
+        if (client != QSize(m_scope->m_nClientWidth, m_scope->m_nClientHeight))
+            m_scope->OnSize(0, client.width(), client.height());
+    }
+
+private:
+    COScopeCtrl* m_scope;
+};
+
+void ScaleTrace(ScopeTrace& trace, int plotHeight)
+{
+    // A trace with equal limits is drawn as if its range were one unit.
+    trace.pixelsPerUnit = plotHeight / (trace.range == 0 ? 1.0 : trace.range);
+}
+
+} // namespace
+
+COScopeCtrl::COScopeCtrl(int nTraces)
+    : m_nVertGridLines(6), m_nHorzGridLines(4), m_nShiftPixels(g_nStepWidth), m_nSamplesPerWidth(-1),
+      m_nLabelDecimals(3), m_strXUnits("Samples"), m_strYUnits("Y units"), m_crBackColor(0x000000),
+      m_crGridColor(0xFFFFFF), m_nTraces(std::max(0, nTraces)), m_nFitRemainder(0), m_nFitPixelsLeft(0),
+      m_nFitSamplesLeft(0), m_pTraces(std::make_unique<ScopeTrace[]>(m_nTraces)), m_nClientHeight(0),
+      m_nClientWidth(0), m_nPlotHeight(0), m_nPlotWidth(0), m_brushBack(platform::Brush::Solid(0x000000)),
+      m_brushPrintBack(platform::Brush::Solid(0xFFFFFF))
+{
+}
+
+COScopeCtrl::~COScopeCtrl()
+{
+    DestroyWindow();
+}
+
+BOOL COScopeCtrl::Create(DWORD dwStyle, const Rect& rect, QWidget* pParentWnd, UINT /*nID*/)
+{
+    if (m_pWnd || (!pParentWnd && (dwStyle & WS_CHILD)))
+        return FALSE;
+    auto* window = new ScopeWindow(this, pParentWnd);
+    m_pWnd = window;
+    window->setGeometry(rect.left, rect.top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    // A child gets no resize event before its dialog is shown: the layout comes first here.
+    const QSize client = ScopeWindow::ClientSize(window->size());
+    OnSize(0, client.width(), client.height());
+    RebuildGrid(FALSE);
+    window->setVisible(dwStyle & WS_VISIBLE);
+    return TRUE;
+}
+
+BOOL COScopeCtrl::DestroyWindow()
+{
+    if (!m_pWnd)
+        return FALSE;
+    delete m_pWnd.data();
+    return TRUE;
+}
+
+void COScopeCtrl::OnSize(UINT, int cx, int cy)
+{
+    m_rectClient = Rect(0, 0, cx, cy);
+    m_nClientHeight = cy;
+    m_nClientWidth = cx;
+    // Room for the labels on the left (the grid rebuild widens it), 10 pixels on the other sides.
+    m_rectPlot = Rect(20, 10, cx - 10, cy - 10);
+    m_nPlotHeight = m_rectPlot.Height();
+    m_nPlotWidth = m_rectPlot.Width();
+    for (int i = 0; i < m_nTraces; ++i)
+        ScaleTrace(m_pTraces[i], m_nPlotHeight);
+}
+
+void COScopeCtrl::SetTraceColor(COLORREF color, int nTrace)
+{
+    if (!ValidTrace(nTrace))
+        return;
+    ScopeTrace& trace = m_pTraces[nTrace];
+    trace.color = color;
+    trace.pen = platform::Pen{PS_SOLID, g_nThickness, color};
+}
+
+COLORREF COScopeCtrl::GetTraceColor(int nTrace) const
+{
+    return ValidTrace(nTrace) ? m_pTraces[nTrace].color : m_crBackColor;
+}
+
+void COScopeCtrl::SetTraceRange(double lower, double upper, int nTrace)
+{
+    if (!ValidTrace(nTrace))
+        return;
+    ScopeTrace& trace = m_pTraces[nTrace];
+    trace.lower = lower;
+    trace.upper = upper;
+    trace.range = upper - lower;
+    ScaleTrace(trace, m_nPlotHeight);
+    RebuildGrid(FALSE);
+}
+
+void COScopeCtrl::SetBackColor(COLORREF color)
+{
+    m_crBackColor = color;
+    m_brushBack = platform::Brush::Solid(color);
+    RebuildGrid(FALSE);
+}
+
+void COScopeCtrl::ReleaseSurfaces()
+{
+    m_dcGrid.reset();
+    m_dcPlot.reset();
+    m_bitmapGrid.DeleteObject();
+    m_bitmapPlot.DeleteObject();
+}
+
+void COScopeCtrl::Invalidate()
+{
+    if (m_pWnd)
+        m_pWnd->update();
+}
+
+void COScopeCtrl::OnPaint(CDC* paintDC)
+{
+    if (!m_dcGrid) {
+        paintDC->FillSolidRect(m_rectClient, m_crBackColor);
+        return;
+    }
+    ComposeOnto(paintDC, m_rectClient, m_dcPlot.get());
+}
+
+// The one picture of screen and paper: the grid surface stretched over the area, and the traces
+// over it. On the screen the plot is ORed over the grid; on the white page its background is left
+// out. Qt paints a window into its backing store and shows it whole, so the screen needs no
+// buffer of its own against flicker.
+void COScopeCtrl::ComposeOnto(CDC* dc, const Rect& area, CDC* traces)
+{
+    const int x = area.left, y = area.top, w = area.Width(), h = area.Height();
+    dc->StretchBlt(x, y, w, h, m_dcGrid.get(), 0, 0, m_nClientWidth, m_nClientHeight, SRCCOPY);
+    if (dc->IsPrinting())
+        dc->TransparentBlt(x, y, w, h, traces, 0, 0, m_nClientWidth, m_nClientHeight, m_crBackColor);
+    else
+        dc->StretchBlt(x, y, w, h, traces, 0, 0, m_nClientWidth, m_nClientHeight, SRCPAINT);
+}
