@@ -125,6 +125,7 @@ int LogReader::CheckLogTimestamp()
 int LogReader::ReadLogHeader(OscivoModel& model)
 {
     m_form = LogForm::Standard;
+    m_identifier.clear();
     m_slots = {};
     if (!m_log.SkipPast('\n'))
         return -1;

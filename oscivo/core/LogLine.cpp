@@ -159,6 +159,8 @@ LogLine LogReader::ConvertLogLine()
     }
     if (cut)
         return CutShort();
+    if (reply.find('\0') != std::string::npos) // the parser would read the reply only up to it
+        return {LogLineKind::Skipped, "its reply holds a zero byte"};
     if (!SetReply(reply))
         return {LogLineKind::Skipped, "its reply is longer than the " + std::to_string(kReplySize - 1) +
                                           " bytes of the reply buffer"};

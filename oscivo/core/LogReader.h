@@ -21,7 +21,7 @@
 //     for (;;) {
 //         const LogLine line = m_log.ConvertLogLine();
 //         if (line.kind == LogLineKind::Skipped) continue;
-//         if (line.kind != LogLineKind::Reply) ... close the log, kUnexpectedEnd when so, stop
+//         if (line.kind != LogLineKind::Reply) ... close the log, kUnexpectedLogEnd when so, stop
 //         PaceLine();                      // wait for the line's turn (g_dLogTime)
 //         if (m_model.ParseReply() < 1) continue; // the parser rejects it: the next line
 //         ... show it as a live reply

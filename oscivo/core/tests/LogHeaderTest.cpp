@@ -132,8 +132,9 @@ TEST_F(LogHeader, StandardRowWithoutGroupOrOfGroupZero)
     // A row without group takes any other character in the quote's place.
     std::string groups = kStandardGroups;
     groups.replace(groups.find("'003"), 4, "Not Running");
+    groups.replace(groups.find("'020"), 4, "'x2y"); // a quote without a number: no group either
     ASSERT_EQ(Read(kLine1 + "123 456 789 AB,\r\nMesswerte\r\n" + groups + kStandardUnits), 1);
-    EXPECT_EQ(g_nLogGroup, (std::array<int, 12>{1, 1, 1, 1, -1, -1, -1, -1, 20, 20, 20, 20}));
+    EXPECT_EQ(g_nLogGroup, (std::array<int, 12>{1, 1, 1, 1, -1, -1, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(g_strSlotUnit[5], "A");
     EXPECT_EQ(g_strSlotUnit[11], "d");
 

@@ -219,8 +219,11 @@ TEST_F(LogLines, LineCutShortByTheEndIsNotShown)
 // over, and the lines after it play with the header's parameters and units.
 TEST_F(LogLines, LineThatGivesNoReplyIsSkipped)
 {
-    Open(kObdHeader + ",0.25,850,0.25," + std::string(1000, '1') + ",0.25,0,0.25,88\r\n" + ",0.5,850,0.5," +
-         std::string(101, '2') + ",0.5,0,0.5,88\r\n" + kObdData);
+    const char zeroByte[] = ",0.4,85\0"
+                            "0,0.4,42,0.4,0,0.4,88\r\n";
+    Open(kObdHeader + ",0.25,850,0.25," + std::string(1000, '1') + ",0.25,0,0.25,88\r\n" +
+         std::string(zeroByte, sizeof zeroByte - 1) + ",0.5,850,0.5," + std::string(101, '2') +
+         ",0.5,0,0.5,88\r\n" + kObdData);
     // As playback takes them: each converted line to the parser before the next is read.
     std::vector<LogLine> lines;
     std::vector<int> parsed;
@@ -229,11 +232,13 @@ TEST_F(LogLines, LineThatGivesNoReplyIsSkipped)
         parsed.push_back(lines.back().kind == LogLineKind::Reply ? model.ParseReply() : 0);
     } while (lines.back().kind == LogLineKind::Reply || lines.back().kind == LogLineKind::Skipped);
 
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0].kind, LogLineKind::Skipped);
     EXPECT_EQ(lines[0].text, "its reply is longer than the 1027 bytes of the reply buffer");
-    EXPECT_EQ(parsed, (std::vector<int>{0, -1, 1, 1, 0})); // the second's value is over 100 characters
-    EXPECT_EQ(lines[2].text, "OBD.LBL," + Entry(12, 0, "850", "1/min") + Entry(13, 0, "42", "km/h") +
+    EXPECT_EQ(lines[1].kind, LogLineKind::Skipped);
+    EXPECT_EQ(lines[1].text, "its reply holds a zero byte");
+    EXPECT_EQ(parsed, (std::vector<int>{0, 0, -1, 1, 1, 0})); // the third's value is over 100 characters
+    EXPECT_EQ(lines[3].text, "OBD.LBL," + Entry(12, 0, "850", "1/min") + Entry(13, 0, "42", "km/h") +
                                  Empty(1) +
                                  Entry(5, 0, "88",
                                        "\xB0"
@@ -241,7 +246,7 @@ TEST_F(LogLines, LineThatGivesNoReplyIsSkipped)
                                  Empty(8));
     EXPECT_EQ(g_nSlotGroup[1], 13);
     EXPECT_EQ(g_strSlotUnit[1], "km/h");
-    EXPECT_EQ(lines[4].kind, LogLineKind::End);
+    EXPECT_EQ(lines[5].kind, LogLineKind::End);
 }
 
 // A parameter number or group that the scale and label tables cannot hold gives an empty entry;
