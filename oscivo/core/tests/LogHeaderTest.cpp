@@ -1,6 +1,4 @@
-#include "CoreFixture.h"
-#include "LogSamples.h"
-#include "oscivo/core/LogReader.h"
+#include "LogFixture.h"
 
 #include <vector>
 
@@ -8,19 +6,9 @@ namespace {
 
 using namespace logsamples;
 
-class LogHeader : public CoreTest {
+class LogHeader : public LogTest {
 protected:
-    int Read(const std::string& log)
-    {
-        m_bytes = log;
-        reader.OpenBytes(m_bytes);
-        return reader.ReadLogHeader(model);
-    }
-
     std::vector<std::string> Units() const { return {g_strSlotUnit.begin(), g_strSlotUnit.end()}; }
-
-    LogReader reader;
-    std::string m_bytes;
 };
 
 TEST(LogTimestamp, TimeOfDayAfterTheFourthCommaWithinTheFirst99Characters)
@@ -118,10 +106,7 @@ TEST_F(LogHeader, StandardHeaderGivesEachRowItsGroupAndUnits)
     ASSERT_EQ(Read(StandardLog()), 1);
     EXPECT_EQ(reader.Form(), LogForm::Standard);
     EXPECT_EQ(g_nLogGroup, (std::array<int, 12>{1, 1, 1, 1, 3, 3, 3, 3, 20, 20, 20, 20}));
-    EXPECT_EQ(Units(), (std::vector<std::string>{"/min", "km/h", "%",
-                                                 " \xB0"
-                                                 "C",
-                                                 "V", "A", "bar", "mbar", "a", "b", "c", "d"}));
+    EXPECT_EQ(Units(), kStandardSlotUnits);
     LogLine first = reader.ConvertLogLine(); // the reader stopped at the first data line
     EXPECT_EQ(first.kind, LogLineKind::Reply);
     EXPECT_EQ(g_dLogTime[0], 0.5);
@@ -179,8 +164,7 @@ TEST_F(LogHeader, ObdHeaderGivesParametersUnitsAndGraphBoxes)
               (std::array<int, 5>{1, 1, 0, 1, 1}));
     EXPECT_EQ(g_strSlotUnit[0], "1/min");
     EXPECT_EQ(g_strSlotUnit[1], "km/h");
-    EXPECT_EQ(g_strSlotUnit[3], "\xB0"
-                                "C");
+    EXPECT_EQ(g_strSlotUnit[3], kDegrees);
 }
 
 TEST_F(LogHeader, ObdParameterNumbersAndUnitLimit)
@@ -212,10 +196,7 @@ TEST_F(LogHeader, AdvancedHeaderGivesEachSlotGroupFieldAndUnit)
     EXPECT_FALSE(model.m_bObdMode);
     EXPECT_EQ(g_nLogGroup, (std::array<int, 12>{1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3}));
     EXPECT_EQ(g_nSlotField, (std::array<int, 12>{0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3}));
-    EXPECT_EQ(Units(), (std::vector<std::string>{"/min", "km/h", "%",
-                                                 "\xB0"
-                                                 "C",
-                                                 "V", "A", "bar", "mbar", "a", "b", "c", "d"}));
+    EXPECT_EQ(Units(), kAdvancedSlotUnits);
 }
 
 TEST_F(LogHeader, AdvancedPairThatIsNotOneSaysWhy)

@@ -1,6 +1,4 @@
-#include "CoreFixture.h"
-#include "LogSamples.h"
-#include "oscivo/core/LogReader.h"
+#include "LogFixture.h"
 #include "oscivo/core/ReplyParser.h"
 
 #include <vector>
@@ -9,54 +7,9 @@ namespace {
 
 using namespace logsamples;
 
-std::string Entry(int group, int field, const std::string& value, const std::string& unit)
-{
-    char head[16];
-    std::snprintf(head, sizeof head, "G%03d,F%d,", group, field);
-    return head + value + "," + unit + ",";
-}
-
-std::string Empty(int count)
-{
-    std::string entries;
-    for (int i = 0; i < count; ++i)
-        entries += "G000,,,,";
-    return entries;
-}
-
-const std::string kId = "123 456 789 AB,";
-
-std::string StandardReply(const std::vector<std::string>& values)
-{
-    const char* units[] = {"/min",
-                           "km/h",
-                           "%",
-                           " \xB0"
-                           "C",
-                           "V",
-                           "A",
-                           "bar",
-                           "mbar",
-                           "a",
-                           "b",
-                           "c",
-                           "d"};
-    const int groups[] = {1, 3, 20};
-    std::string reply = kId;
-    for (int slot = 0; slot < 12; ++slot)
-        reply += Entry(groups[slot / 4], slot % 4, values[slot], units[slot]);
-    return reply;
-}
-
-class LogLines : public CoreTest {
+class LogLines : public LogTest {
 protected:
-    // Opens a log and reads its header.
-    void Open(const std::string& log)
-    {
-        m_bytes = log;
-        reader.OpenBytes(m_bytes);
-        ASSERT_EQ(reader.ReadLogHeader(model), 1);
-    }
+    void Open(const std::string& log) { ASSERT_EQ(Read(log), 1); }
 
     // The lines as playback meets them, up to the end of the log.
     std::vector<LogLine> Lines()
@@ -68,33 +21,10 @@ protected:
                 return lines;
         }
     }
-
-    LogReader reader;
-    std::string m_bytes;
 };
 
 TEST_F(LogLines, EachFormBecomesTheReplyOfItsValues)
 {
-    const std::string kObdId = "OBD.LBL,";
-    const auto advanced = [](int first) {
-        const char* units[] = {"/min",
-                               "km/h",
-                               "%",
-                               "\xB0"
-                               "C",
-                               "V",
-                               "A",
-                               "bar",
-                               "mbar",
-                               "a",
-                               "b",
-                               "c",
-                               "d"};
-        std::string reply = kId;
-        for (int slot = 0; slot < 12; ++slot)
-            reply += Entry(slot / 4 + 1, slot % 4, std::to_string(first + slot), units[slot]);
-        return reply;
-    };
     const struct {
         std::string log;
         std::vector<std::string> replies;
@@ -104,19 +34,8 @@ TEST_F(LogLines, EachFormBecomesTheReplyOfItsValues)
          {StandardReply({"850", "12.5", "30", "90", "12.1", "3", "1.2", "980", "1", "2", "3", "4"}),
           StandardReply({"900", "13", "31", "91", "12.2", "4", "1.3", "981", "5", "6", "7", "8"})},
          {1.0, 1.0, 1.1}},
-        {ObdLog(),
-         {kObdId + Entry(12, 0, "850", "1/min") + Entry(13, 0, "42", "km/h") + Empty(1) +
-              Entry(5, 0, "88",
-                    "\xB0"
-                    "C") +
-              Empty(8),
-          kObdId + Entry(12, 0, "900", "1/min") + Entry(13, 0, "44", "km/h") + Empty(1) +
-              Entry(5, 0, "89",
-                    "\xB0"
-                    "C") +
-              Empty(8)},
-         {0.5, 0.0, 0.0}},
-        {AdvancedLog(), {advanced(100), advanced(200)}, {0.35, 0.0, 0.0}},
+        {ObdLog(), {ObdReply("850", "42", "88"), ObdReply("900", "44", "89")}, {0.5, 0.0, 0.0}},
+        {AdvancedLog(), {AdvancedReply(100), AdvancedReply(200)}, {0.35, 0.0, 0.0}},
     };
     for (const auto& c : cases) {
         Restart();
@@ -141,10 +60,10 @@ TEST_F(LogLines, StandardRowsWithoutGroupOfGroupZeroAndEmptyValues)
     // Row 0 without group: its four columns, then one more column before row 1's time.
     std::string groups = kStandardGroups;
     groups.replace(groups.find("'001"), 4, "-");
-    Open(kLine1 + kId + "\r\nMesswerte\r\n" + groups + kStandardUnits +
+    Open(kLine1 + kModule + "\r\nMesswerte\r\n" + groups + kStandardUnits +
          ",0.5,,,,9.9,0.75,12.1,3,1.2,980,0.8,1,2,3,4\r\n");
     LogLine line = reader.ConvertLogLine();
-    EXPECT_EQ(line.text, kId + Empty(4) + Entry(3, 0, "12.1", "V") + Entry(3, 1, "3", "A") +
+    EXPECT_EQ(line.text, kModule + EmptyEntries(4) + Entry(3, 0, "12.1", "V") + Entry(3, 1, "3", "A") +
                              Entry(3, 2, "1.2", "bar") + Entry(3, 3, "980", "mbar") + Entry(20, 0, "1", "a") +
                              Entry(20, 1, "2", "b") + Entry(20, 2, "3", "c") + Entry(20, 3, "4", "d"));
     EXPECT_EQ(g_dLogTime[1], 0.75);
@@ -152,12 +71,12 @@ TEST_F(LogLines, StandardRowsWithoutGroupOfGroupZeroAndEmptyValues)
 
     // Row 0 of group 0: ten advanced values, then row 1's time.
     Restart();
-    Open(kLine1 + kId + "\r\nMesswerte\r\n" +
+    Open(kLine1 + kModule + "\r\nMesswerte\r\n" +
          ",Group A:,'000,,,,,,,,,,Group B:,'003,,,,Group C:,'020,,,\r\n" +
          "Kanal,A1,A2,A3,A4,,B1,B2,B3,B4,,C1,C2,C3,C4,\r\n" + std::string(18, ',') + "\r\n" +
          "MARKE,STAMP,,,,,,,,,,,STAMP, V, A, bar, mbar,STAMP, a, b, c, d\r\n" +
          ",1.5,0,1,2,3,4,5,6,7,8,9,12.5,v1,v2,v3,v4,12.75,w1,w2,w3,w4\r\n");
-    std::string advanced = kId;
+    std::string advanced = kModule;
     for (int i = 0; i < 10; ++i)
         advanced += "GZER,F" + std::to_string(i) + "," + std::to_string(i) + ",,";
     line = reader.ConvertLogLine();
@@ -180,7 +99,7 @@ TEST_F(LogLines, GroupZeroOutsideRowZeroEndsTheLog)
 {
     std::string groups = kStandardGroups;
     groups.replace(groups.find("'003,,,,"), 8, "'000,,,,,,,,,,");
-    Open(kLine1 + kId + "\r\nMesswerte\r\n" + groups +
+    Open(kLine1 + kModule + "\r\nMesswerte\r\n" + groups +
          "MARKE,STAMP, /min, km/h, %, x,STAMP,,,,,,,,,,,STAMP, a, b, c, d\r\n" +
          ",0.5,1,2,3,4,0.5,0,1,2,3,4,5,6,7,8,9,0.5,1,2,3,4\r\n" + kStandardData);
     const LogLine line = reader.ConvertLogLine();
@@ -238,12 +157,7 @@ TEST_F(LogLines, LineThatGivesNoReplyIsSkipped)
     EXPECT_EQ(lines[1].kind, LogLineKind::Skipped);
     EXPECT_EQ(lines[1].text, "its reply holds a zero byte");
     EXPECT_EQ(parsed, (std::vector<int>{0, 0, -1, 1, 1, 0})); // the third's value is over 100 characters
-    EXPECT_EQ(lines[3].text, "OBD.LBL," + Entry(12, 0, "850", "1/min") + Entry(13, 0, "42", "km/h") +
-                                 Empty(1) +
-                                 Entry(5, 0, "88",
-                                       "\xB0"
-                                       "C") +
-                                 Empty(8));
+    EXPECT_EQ(lines[3].text, ObdReply("850", "42", "88"));
     EXPECT_EQ(g_nSlotGroup[1], 13);
     EXPECT_EQ(g_strSlotUnit[1], "km/h");
     EXPECT_EQ(lines[5].kind, LogLineKind::End);
@@ -256,11 +170,8 @@ TEST_F(LogLines, NumbersBeyondTheTablesGiveEmptyEntries)
     std::string obd = kObdHeader;
     obd.replace(obd.find("$013"), 4, "$300");
     Open(obd + kObdData);
-    EXPECT_EQ(reader.ConvertLogLine().text, "OBD.LBL," + Entry(12, 0, "850", "1/min") + Empty(2) +
-                                                Entry(5, 0, "88",
-                                                      "\xB0"
-                                                      "C") +
-                                                Empty(8));
+    EXPECT_EQ(reader.ConvertLogLine().text, "OBD.LBL," + Entry(12, 0, "850", "1/min") + EmptyEntries(2) +
+                                                Entry(5, 0, "88", kDegrees) + EmptyEntries(8));
     EXPECT_EQ(model.ParseReply(), 1);
 
     Restart();
@@ -269,7 +180,7 @@ TEST_F(LogLines, NumbersBeyondTheTablesGiveEmptyEntries)
     pairs.replace(8, 8, "G001,F4,");
     Open(AdvancedHeader(pairs) + AdvancedData(0.1, 100));
     const std::string reply = reader.ConvertLogLine().text;
-    EXPECT_EQ(reply.substr(0, kId.size() + 30), kId + Empty(2) + Entry(1, 2, "102", "%"));
+    EXPECT_EQ(reply.substr(0, kModule.size() + 30), kModule + EmptyEntries(2) + Entry(1, 2, "102", "%"));
     EXPECT_EQ(model.ParseReply(), 1);
 }
 

@@ -86,8 +86,9 @@ TEST_F(CoreTest, DamagedLogsAreReadSafely)
                 continue;
             if (line.kind != LogLineKind::Reply) {
                 EXPECT_TRUE(g_bEndOfLog) << n;
-                if (line.kind == LogLineKind::End)
+                if (line.kind == LogLineKind::End) {
                     EXPECT_EQ(reader.ConvertLogLine().kind, LogLineKind::End) << n;
+                }
                 break;
             }
             ++replies;

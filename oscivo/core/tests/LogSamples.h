@@ -2,9 +2,14 @@
 // Small host logs of the three forms, written as the host writes them (CR LF, Windows-1252),
 // for the log reader's tests and the oscivo-logdump test.
 
+#include <cstdio>
 #include <string>
+#include <vector>
 
 namespace logsamples {
+
+inline const std::string kDegrees = "\xB0"
+                                    "C";
 
 inline const std::string kLine1 = "Dienstag,10,Dezember,2026,19:21:33:0100\r\n";
 
@@ -77,6 +82,54 @@ inline std::string AdvancedData(double time, int first)
 inline std::string AdvancedLog()
 {
     return AdvancedHeader() + AdvancedData(0.10, 100) + AdvancedData(0.35, 200);
+}
+
+// The units as the header readers keep them: one leading blank dropped.
+inline const std::vector<std::string> kStandardSlotUnits = {
+    "/min", "km/h", "%", " " + kDegrees, "V", "A", "bar", "mbar", "a", "b", "c", "d"};
+inline const std::vector<std::string> kAdvancedSlotUnits = {"/min", "km/h", "%", kDegrees, "V", "A",
+                                                            "bar",  "mbar", "a", "b",      "c", "d"};
+
+inline std::string Entry(int group, int field, const std::string& value, const std::string& unit)
+{
+    char head[16];
+    std::snprintf(head, sizeof head, "G%03d,F%d,", group, field);
+    return head + value + "," + unit + ",";
+}
+
+inline std::string EmptyEntries(int count)
+{
+    std::string entries;
+    for (int i = 0; i < count; ++i)
+        entries += "G000,,,,";
+    return entries;
+}
+
+inline const std::string kModule = "123 456 789 AB,";
+
+// The replies of lines of the sample logs with these values.
+inline std::string StandardReply(const std::vector<std::string>& values)
+{
+    const int groups[] = {1, 3, 20};
+    std::string reply = kModule;
+    for (std::size_t slot = 0; slot < 12; ++slot)
+        reply += Entry(groups[slot / 4], static_cast<int>(slot % 4), values[slot], kStandardSlotUnits[slot]);
+    return reply;
+}
+
+inline std::string ObdReply(const std::string& rpm, const std::string& speed, const std::string& temperature)
+{
+    return "OBD.LBL," + Entry(12, 0, rpm, "1/min") + Entry(13, 0, speed, "km/h") + EmptyEntries(1) +
+           Entry(5, 0, temperature, kDegrees) + EmptyEntries(8);
+}
+
+inline std::string AdvancedReply(int first)
+{
+    std::string reply = kModule;
+    for (std::size_t slot = 0; slot < 12; ++slot)
+        reply += Entry(static_cast<int>(slot / 4 + 1), static_cast<int>(slot % 4),
+                       std::to_string(first + slot), kAdvancedSlotUnits[slot]);
+    return reply;
 }
 
 } // namespace logsamples

@@ -76,10 +76,7 @@ TEST_F(LogDump, StandardLog)
     EXPECT_EQ(run.lines,
               Join({"form standard", "scaling 123 456 789 AB"},
                    SlotLines({"1", "1", "1", "1", "3", "3", "3", "3", "20", "20", "20", "20"}, none,
-                             {"/min", "km/h", "%",
-                              " \xB0"
-                              "C",
-                              "V", "A", "bar", "mbar", "a", "b", "c", "d"}),
+                             kStandardSlotUnits),
                    {"reply 123 456 789 AB,G001,F0,850,/min,G001,F1,12.5,km/h,G001,F2,30,%,G001,F3,90, \xB0"
                     "C,G003,F0,12.1,V,G003,F1,3,A,G003,F2,1.2,bar,G003,F3,980,mbar,G020,F0,1,a,G020,F1,2,b,"
                     "G020,F2,3,c,G020,F3,4,d,",
@@ -97,19 +94,12 @@ TEST_F(LogDump, ObdLog)
     EXPECT_EQ(run.exitCode, 0);
     std::vector<std::string> groups(12, "-1"), units(12, "-1");
     groups[0] = "12", groups[1] = "13", groups[2] = "0", groups[3] = "5";
-    units[0] = "1/min", units[1] = "km/h", units[3] = std::string("\xB0") + "C";
-    const auto reply = [](const std::string& rpm, const std::string& speed, const std::string& temperature) {
-        std::string text = "OBD.LBL,G012,F0," + rpm + ",1/min,G013,F0," + speed + ",km/h,G000,,,,G005,F0," +
-                           temperature + ",\xB0" + "C,";
-        for (int i = 0; i < 8; ++i)
-            text += "G000,,,,";
-        return text;
-    };
+    units[0] = "1/min", units[1] = "km/h", units[3] = kDegrees;
     EXPECT_EQ(run.lines,
               Join({"form obd", "scaling OBD"}, SlotLines(groups, std::vector<std::string>(12, "-1"), units),
-                   {"skipped the parser rejects its reply " + reply("850", longValue, "88"),
-                    "reply " + reply("850", "42", "88"), "reply " + reply("900", "44", "89"),
-                    "reply " + reply("0", "0", "0")}));
+                   {"skipped the parser rejects its reply " + ObdReply("850", longValue, "88"),
+                    "reply " + ObdReply("850", "42", "88"), "reply " + ObdReply("900", "44", "89"),
+                    "reply " + ObdReply("0", "0", "0")}));
 }
 
 TEST_F(LogDump, AdvancedLog)
@@ -123,30 +113,11 @@ TEST_F(LogDump, AdvancedLog)
         groups.push_back(std::to_string(slot / 4 + 1));
         fields.push_back(std::to_string(slot % 4));
     }
-    const std::vector<std::string> units = {"/min",
-                                            "km/h",
-                                            "%",
-                                            "\xB0"
-                                            "C",
-                                            "V",
-                                            "A",
-                                            "bar",
-                                            "mbar",
-                                            "a",
-                                            "b",
-                                            "c",
-                                            "d"};
-    const auto reply = [&](int first) {
-        std::string text = "reply 123 456 789 AB,";
-        for (int slot = 0; slot < 12; ++slot)
-            text += "G00" + groups[slot] + ",F" + fields[slot] + "," + std::to_string(first + slot) + "," +
-                    units[slot] + ",";
-        return text;
-    };
     EXPECT_EQ(run.lines,
-              Join({"form advanced", "scaling 123 456 789 AB"}, SlotLines(groups, fields, units),
-                   {reply(100), "skipped its reply is longer than the 1027 bytes of the reply buffer",
-                    reply(200)}));
+              Join({"form advanced", "scaling 123 456 789 AB"}, SlotLines(groups, fields, kAdvancedSlotUnits),
+                   {"reply " + AdvancedReply(100),
+                    "skipped its reply is longer than the 1027 bytes of the reply buffer",
+                    "reply " + AdvancedReply(200)}));
 }
 
 TEST_F(LogDump, WhatIsNoHostLogOrHasNoHeaderFailsWithTheMessage)
