@@ -113,6 +113,16 @@ void CTelvoClient::PurgeSendQueue()
     Purge(m_txQueue);
 }
 
+void CTelvoClient::PurgeReceived(const std::string& name)
+{
+    std::lock_guard lock(m_csRx);
+    std::erase_if(m_rxQueue, [&](const std::string& message) {
+        // The name as Pump reads it for the dispatch.
+        std::string messageName, kind, seq, payload;
+        return SplitMessage(message, messageName, kind, seq, payload) && messageName == name;
+    });
+}
+
 void CTelvoClient::OnReceive(const std::string& message)
 {
     std::lock_guard lock(m_csRx);

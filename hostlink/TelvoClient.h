@@ -48,6 +48,8 @@ public:
     // Keep only the "ConEvent" messages (the name within the first eleven characters).
     void PurgeReceiveQueue();
     void PurgeSendQueue();
+    // Removes every waiting received message of that name; the others stay, in their order.
+    void PurgeReceived(const std::string& name);
 
 protected:
     void OnReceive(const std::string& message) override;

@@ -1,5 +1,6 @@
 #include "verbrix/AboutDlg.h"
 
+#include "hostlink/StaticText.h"
 #include "platform/DialogUnits.h"
 #include "platform/PointFont.h"
 #include "verbrix/VerbrixIcon.h"
@@ -18,10 +19,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap::fromImage(PaintVerbrixIcon(32)));
     icon->setGeometry(DialogRect(11, 17, 21, 20));
-    auto* version = new QLabel(QStringLiteral("Verbrix Version 1.1"), this);
-    version->setGeometry(DialogRect(40, 10, 145, 8));
-    auto* line = new QLabel(QStringLiteral("Kraftstoffverbrauch in l/100km"), this);
-    line->setGeometry(DialogRect(40, 25, 145, 8));
+    AddStatic(this, QStringLiteral("Verbrix Version 1.1"), DialogRect(40, 10, 145, 8));
+    AddStatic(this, QStringLiteral("Kraftstoffverbrauch in l/100km"), DialogRect(40, 25, 145, 8));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(DialogRect(193, 7, 50, 14));

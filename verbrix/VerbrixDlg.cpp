@@ -1,7 +1,6 @@
 #include "verbrix/VerbrixDlg.h"
 
-#include "hostlink/ConEvent.h"
-#include "hostlink/TelvoFrame.h"
+#include "hostlink/StaticText.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
 #include "platform/PointFont.h"
@@ -10,10 +9,7 @@
 #include "verbrix/Resource.h"
 #include "verbrix/VerbrixIcon.h"
 
-#include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -34,13 +30,6 @@ constexpr DisplayRow kRows[] = {
     {"Gefahrene Strecke im km:", IDC_DISTANCE, "<KM>"},
 };
 
-QLabel* AddLabel(QWidget* parent, const QString& text, QRect dlu)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(dlu);
-    return label;
-}
-
 QPushButton* AddButton(QWidget* parent, UINT id, const char* text, QRect dlu)
 {
     auto* button = new QPushButton(QString::fromUtf8(text), parent);
@@ -51,7 +40,7 @@ QPushButton* AddButton(QWidget* parent, UINT id, const char* text, QRect dlu)
 
 } // namespace
 
-CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon())
+CVerbrixDlg::CVerbrixDlg(int nPort, QWidget* parent) : PluginDialog(nPort, parent), m_hIcon(VerbrixIcon())
 {
     using platform::DialogRect;
     setWindowTitle(QStringLiteral("Verbrix"));
@@ -63,9 +52,9 @@ CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon
     QLabel* displays[4] = {};
     for (int row = 0; row < 4; ++row) {
         const int y = 7 + row * 37;
-        AddLabel(this, QString::fromUtf8(kRows[row].label), DialogRect(7, y + 12, 130, 10));
+        AddStatic(this, QString::fromUtf8(kRows[row].label), DialogRect(7, y + 12, 130, 10));
         QLabel* display =
-            AddLabel(this, QString::fromLatin1(kRows[row].placeholder), DialogRect(140, y, 133, 34));
+            AddStatic(this, QString::fromLatin1(kRows[row].placeholder), DialogRect(140, y, 133, 34));
         display->setObjectName(QString::number(kRows[row].id));
         display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -86,18 +75,6 @@ CVerbrixDlg::CVerbrixDlg(QWidget* parent) : QDialog(parent), m_hIcon(VerbrixIcon
 
 CVerbrixDlg::~CVerbrixDlg() = default;
 
-int CVerbrixDlg::DoModal()
-{
-    OnInitDialog();
-    return exec();
-}
-
-void CVerbrixDlg::Create()
-{
-    OnInitDialog();
-    show();
-}
-
 QWidget* CVerbrixDlg::GetDlgItem(UINT id) const
 {
     return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
@@ -106,22 +83,18 @@ QWidget* CVerbrixDlg::GetDlgItem(UINT id) const
 BOOL CVerbrixDlg::OnInitDialog()
 {
     DoDataExchange();
-    // The about item lives in the context menu (contextMenuEvent): a window manager's title-bar
-    // menu takes no items of the program's.
+    AddSystemMenuItem(IDM_ABOUTBOX, IDS_ABOUTBOX);
     setWindowIcon(m_hIcon);
     // The minimised window and its drag icon are drawn by the window manager here.
     m_font = platform::PointFont(360, QStringLiteral("Arial"));
     for (QLabel* display : {m_ctlConsumption, m_ctlAverage, m_ctlTotal, m_ctlDistance})
         display->setFont(m_font);
 
-    m_client.RegisterHandler(this, &CVerbrixDlg::OnHostConEvent, "ConEvent");
-    m_client.RegisterHandler(this, &CVerbrixDlg::OnHostDataReply, "DataReply");
-    m_client.RegisterHandler(this, &CVerbrixDlg::OnHostQuit, "Quit");
-    m_timer.Start(this, &CVerbrixDlg::OnTimerTick, kTickMs);
-    if (!m_client.Connect("", TELVO_HOST_PORT)) {
-        ShowMessage(IDS_NO_HOST);
-        PostClose();
-    }
+    RegisterHandler("ConEvent", &CVerbrixDlg::OnHostConEvent);
+    RegisterHandler("DataReply", &CVerbrixDlg::OnHostDataReply);
+    RegisterHandler("Quit", &CVerbrixDlg::OnHostQuit);
+    StartTimer(&CVerbrixDlg::OnTimerTick, kTickMs);
+    ConnectOrClose(IDS_NO_HOST);
     return TRUE;
 }
 
@@ -141,36 +114,6 @@ void CVerbrixDlg::OnSysCommand(UINT nID, LPARAM)
     }
 }
 
-void CVerbrixDlg::contextMenuEvent(QContextMenuEvent* event)
-{
-    // Stands in for the system menu's about item; with nothing above it, it needs no separator.
-    if (!platform::HasString(IDS_ABOUTBOX) || ResStr(IDS_ABOUTBOX).isEmpty())
-        return;
-    QMenu menu(this);
-    QAction* about = menu.addAction(ResStr(IDS_ABOUTBOX));
-    if (menu.exec(event->globalPos()) == about)
-        OnSysCommand(IDM_ABOUTBOX, 0);
-}
-
-void CVerbrixDlg::closeEvent(QCloseEvent* event)
-{
-    m_client.Disconnect();
-    QDialog::closeEvent(event);
-}
-
-void CVerbrixDlg::done(int result)
-{
-    // Without the window no tick may run: on the original platform the ended modal loop saw
-    // to that.
-    m_timer.Stop();
-    // Dialogs it owns go with the window, as its destruction took them along there: an about
-    // box still open would keep the program running.
-    for (QDialog* owned : findChildren<QDialog*>(Qt::FindDirectChildrenOnly))
-        if (owned->isVisible())
-            owned->reject();
-    QDialog::done(result);
-}
-
 void CVerbrixDlg::OnReset()
 {
     m_consumption.Reset();
@@ -179,44 +122,22 @@ void CVerbrixDlg::OnReset()
 
 void CVerbrixDlg::OnTimerTick(void* context, UINT, WPARAM, LPARAM)
 {
-    auto* dlg = static_cast<CVerbrixDlg*>(context);
-    if (dlg->m_client.IsConnected())
-        dlg->m_client.QueueMessage("DataRequest", "");
-    dlg->m_client.Pump();
-}
-
-void CVerbrixDlg::OnHostConEvent(void* context, std::string* kind, std::string*, std::string* payload)
-{
-    ReconnectOnLoss(static_cast<CVerbrixDlg*>(context)->m_client, *kind, *payload);
+    auto& dlg = Dialog<CVerbrixDlg>(context);
+    dlg.RequestData();
+    dlg.m_client.Pump();
 }
 
 void CVerbrixDlg::OnHostDataReply(void* context, std::string* kind, std::string*, std::string* payload)
 {
-    auto* dlg = static_cast<CVerbrixDlg*>(context);
-    const CReplyVerdict verdict = dlg->m_consumption.OnHostDataReply(*kind, *payload);
+    auto& dlg = Dialog<CVerbrixDlg>(context);
+    const CReplyVerdict verdict = dlg.m_consumption.OnHostDataReply(*kind, *payload);
     if (verdict.nMessageId == 0) {
-        dlg->DoDataExchange();
+        dlg.DoDataExchange();
         return;
     }
     // Disconnected first, so that no request goes out while the message is shown.
-    dlg->m_client.Disconnect();
-    dlg->ShowMessage(verdict.nMessageId);
+    dlg.m_client.Disconnect();
+    dlg.ShowMessage(ResStr(verdict.nMessageId));
     if (verdict.bClose)
-        dlg->PostClose();
-}
-
-void CVerbrixDlg::OnHostQuit(void* context, std::string*, std::string*, std::string*)
-{
-    static_cast<CVerbrixDlg*>(context)->PostClose();
-}
-
-void CVerbrixDlg::ShowMessage(UINT id)
-{
-    platform::ShowMessageBox(this, ResStr(id), QString::fromLatin1(kAppName), MB_OK);
-}
-
-void CVerbrixDlg::PostClose()
-{
-    QMetaObject::invokeMethod(
-        this, [this] { close(); }, Qt::QueuedConnection);
+        dlg.PostClose();
 }

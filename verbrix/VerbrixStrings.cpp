@@ -3,8 +3,12 @@
 #include "platform/StringTable.h"
 #include "verbrix/Resource.h"
 
+#include <QCoreApplication>
+
 void InstallVerbrixStrings()
 {
+    // The program file's name is written in lower case here.
+    QCoreApplication::setApplicationName(QString::fromLatin1(kAppName));
     platform::SetStringTable({
         {IDS_ABOUTBOX, "Inf&o über Verbrix..."},
         {IDS_NO_HOST, "Diagnoma / Brokara laufen nicht oder sind nicht erreichbar."},

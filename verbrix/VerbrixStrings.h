@@ -1,5 +1,7 @@
 #pragma once
-// The string table of Verbrix.
+// Verbrix's string table.
 
-// Installs the program's texts for ResStr; called once at start-up.
+// Installs the program's texts for ResStr, and its name as the application's name, which
+// captions every message box of the program; called once at start-up, before any text is
+// fetched.
 void InstallVerbrixStrings();

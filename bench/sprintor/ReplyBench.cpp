@@ -1,3 +1,5 @@
+#include "hostlink/PluginDialog.h"
+#include "sprintor/app/AccelerationRun.h"
 #include "sprintor/app/SprintorDlg.h"
 #include "sprintor/app/SprintorStrings.h"
 #include "testhost/ReplyPayload.h"
@@ -13,47 +15,64 @@ std::string Reply(const std::string& speed)
                            testhost::Entry{1, 2, "12.5", "l/h"}, testhost::Entry{1, 3, "90", "°C"}});
 }
 
-// The string table is set before the dialog is built: its template takes texts from it.
-struct SprintorStrings {
-    SprintorStrings() { SetSprintorStrings(); }
-};
-
-// A dialog that measures, without a host: the run is armed by hand.
-struct MeasuringDialog : SprintorStrings {
-    MeasuringDialog()
-    {
-        dlg.m_graph.AddSeries(QString(), 0x0000FF, 0);
-        dlg.m_bRunning = TRUE;
-        dlg.m_nRunState = CSprintorDlg::STATE_MEASURING;
-    }
-    CSprintorDlg dlg;
-};
-
-void BM_ReplyDuringTheRun(benchmark::State& state)
+// A run brought to its measuring state without sounds: each step's sound counts as played.
+void CountDown(AccelerationRun& run)
 {
-    MeasuringDialog m;
-    m.dlg.m_nSpeedColumn = 7;
+    run.Start(0, 100, "km/h");
+    while (run.RunState() != AccelerationRun::STATE_MEASURING)
+        if (run.OnTimerTick().nSound != 0)
+            run.OnSoundPlayed();
+}
+
+// One reply through the run alone; standing now and then restarts the clock, as a real run does.
+void BM_ReplyThroughTheRun(benchmark::State& state)
+{
+    InstallSprintorStrings();
+    AccelerationRun run;
+    CountDown(run);
+    const std::string moving = Reply("57.5"), standing = Reply("0");
+    run.OnHostDataReply("1", moving, 15);
+    int n = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(run.OnHostDataReply("1", ++n % 1000 == 0 ? standing : moving, 1e9f));
+}
+BENCHMARK(BM_ReplyThroughTheRun);
+
+// One reply through the dialog's handler: the run, then the point on the graph's curve.
+void BM_ReplyThroughTheDialog(benchmark::State& state)
+{
+    InstallSprintorStrings();
+    CSprintorDlg dlg;
+    dlg.m_graph.AddSeries(QString(), 0x0000FF, 0);
+    CountDown(dlg.m_run);
+    void* context = static_cast<PluginDialog*>(&dlg);
     std::string kind = "1", seq = "0";
     std::string moving = Reply("57.5"), standing = Reply("0");
+    CSprintorDlg::OnHostDataReply(context, &kind, &seq, &moving);
     int n = 0;
-    for (auto _ : state) {
-        // Standing now and then restarts the clock and empties the curve, as a real run does.
-        std::string& payload = ++n % 1000 == 0 ? standing : moving;
-        CSprintorDlg::OnHostDataReply(&m.dlg, &kind, &seq, &payload);
-    }
+    for (auto _ : state)
+        CSprintorDlg::OnHostDataReply(context, &kind, &seq, ++n % 1000 == 0 ? &standing : &moving);
 }
-BENCHMARK(BM_ReplyDuringTheRun);
+BENCHMARK(BM_ReplyThroughTheDialog);
 
+// The search for the speed field in a run's first reply (with the press of "Los!" before it): a
+// usual one, and one of 200 KB.
 void BM_FirstReplyOfARun(benchmark::State& state)
 {
-    MeasuringDialog m;
-    std::string kind = "1", seq = "0";
+    InstallSprintorStrings();
     std::string payload = Reply("57.5");
+    if (state.range(0) != 0) {
+        payload = "123 456 789 AB";
+        while (payload.size() < 200000)
+            payload += ",G001,F0,1, /min";
+        payload += ",G001,F1,57, km/h";
+    }
+    AccelerationRun run;
     for (auto _ : state) {
-        m.dlg.m_nSpeedColumn = -1;
-        CSprintorDlg::OnHostDataReply(&m.dlg, &kind, &seq, &payload);
+        run.Start(0, 100, "km/h");
+        benchmark::DoNotOptimize(run.OnHostDataReply("1", payload, 15));
     }
 }
-BENCHMARK(BM_FirstReplyOfARun);
+BENCHMARK(BM_FirstReplyOfARun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,11 +1,11 @@
 #include "sprintor/app/AboutDlg.h"
 
+#include "hostlink/StaticText.h"
 #include "platform/DialogUnits.h"
 #include "platform/PointFont.h"
 #include "platform/SystemMetrics.h"
-#include "sprintor/app/Icon.h"
 #include "sprintor/app/SprintorDlg.h"
-#include "sprintor/app/StaticText.h"
+#include "sprintor/app/SprintorIcon.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     setFixedSize(DialogRect(0, 0, 235, 66).size());
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(LoadSprintorIcon().pixmap(32, 32));
+    icon->setPixmap(SprintorIcon().pixmap(32, 32));
     icon->setGeometry(DialogRect(11, 17, 20, 20));
     AddStatic(this, QStringLiteral("Sprintor Version 1.0"), DialogRect(40, 10, 119, 8));
     AddStatic(this, QStringLiteral("Copyright (C) ") + CSprintorDlg::MakerName(), DialogRect(40, 25, 119, 8));

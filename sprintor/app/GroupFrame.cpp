@@ -9,12 +9,12 @@ constexpr int kTitlePadding = 2;
 
 } // namespace
 
-CGroupFrame::CGroupFrame(const QString& title, QWidget* parent) : QWidget(parent), m_strTitle(title)
+GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), m_strTitle(title)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void CGroupFrame::paintEvent(QPaintEvent*)
+void GroupFrame::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QFontMetrics fm(font());

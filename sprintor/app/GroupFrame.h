@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
-class CGroupFrame : public QWidget {
+class GroupFrame : public QWidget {
 public:
-    CGroupFrame(const QString& title, QWidget* parent);
+    GroupFrame(const QString& title, QWidget* parent);
     QString Title() const { return m_strTitle; }
 
 protected:

@@ -1,8 +1,8 @@
 #include "sprintor/app/IntExchange.h"
 
 #include "platform/MessageBox.h"
-#include "sprintor/app/AppName.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <charconv>
@@ -29,7 +29,7 @@ namespace {
 
 void Fail(QWidget* owner, QLineEdit& edit, const QString& text)
 {
-    platform::ShowMessageBox(owner, text, AppName(), MB_OK | MB_ICONWARNING);
+    platform::ShowMessageBox(owner, text, QCoreApplication::applicationName(), MB_OK | MB_ICONWARNING);
     edit.setFocus();
     edit.selectAll();
 }

@@ -37,3 +37,6 @@ constexpr int IDR_WAVE_BEEP = 134;
 constexpr int IDB_LAMP_OFF = 135;
 constexpr int IDB_LAMP_AMBER = 136;
 constexpr int IDB_LAMP_GREEN = 137;
+
+// The application's name, the caption of every message box.
+constexpr const char* kAppName = "Sprintor";

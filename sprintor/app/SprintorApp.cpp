@@ -1,11 +1,8 @@
 #include "sprintor/app/SprintorApp.h"
 
 #include "hostlink/PluginFrame.h"
-#include "sprintor/app/AppName.h"
 #include "sprintor/app/SprintorDlg.h"
 #include "sprintor/app/SprintorStrings.h"
-
-#include <QCoreApplication>
 
 CSprintorApp::CSprintorApp() : CTelvoPlugin("Sprintor") {}
 
@@ -14,7 +11,7 @@ int CSprintorApp::InitInstance(int argc, char** argv)
     return RunPluginInstance(
         argc, argv, [this] { return m_bAlreadyRunning ? FALSE : TRUE; },
         [] {
-            SetSprintorStrings();
+            InstallSprintorStrings();
             CSprintorDlg dlg;
             dlg.DoModal();
         });

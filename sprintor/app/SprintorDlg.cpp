@@ -1,10 +1,9 @@
 #include "sprintor/app/SprintorDlg.h"
 
-#include "hostlink/TelvoFrame.h"
+#include "hostlink/StaticText.h"
 #include "platform/Colour.h"
 #include "platform/DialogUnits.h"
 #include "platform/FileDialog.h"
-#include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/PointFont.h"
 #include "platform/Shell.h"
@@ -12,17 +11,12 @@
 #include "platform/SystemMetrics.h"
 #include "platform/WindowStyles.h"
 #include "sprintor/app/AboutDlg.h"
-#include "sprintor/app/AppName.h"
 #include "sprintor/app/GroupFrame.h"
-#include "sprintor/app/Icon.h"
 #include "sprintor/app/IntExchange.h"
 #include "sprintor/app/Lamps.h"
 #include "sprintor/app/Resource.h"
-#include "sprintor/app/StaticText.h"
+#include "sprintor/app/SprintorIcon.h"
 
-#include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
 
@@ -35,17 +29,17 @@ constexpr UINT kTickMs = 50;
 
 void AddGroupBox(QWidget* parent, const char* title, QRect rect)
 {
-    auto* box = new CGroupFrame(QString::fromUtf8(title), parent);
+    auto* box = new GroupFrame(QString::fromUtf8(title), parent);
     box->setGeometry(rect);
     box->lower();
 }
 
 } // namespace
 
-CSprintorDlg::CSprintorDlg(QWidget* parent)
-    : QDialog(parent), m_bmpLampOff(LoadLampBitmap(IDB_LAMP_OFF)),
+CSprintorDlg::CSprintorDlg(int nPort, QWidget* parent)
+    : PluginDialog(nPort, parent), m_bmpLampOff(LoadLampBitmap(IDB_LAMP_OFF)),
       m_bmpLampAmber(LoadLampBitmap(IDB_LAMP_AMBER)), m_bmpLampGreen(LoadLampBitmap(IDB_LAMP_GREEN)),
-      m_hIcon(LoadSprintorIcon())
+      m_hIcon(SprintorIcon())
 {
     BuildTemplate();
 }
@@ -152,21 +146,11 @@ BOOL CSprintorDlg::DoDataExchange(BOOL bSaveAndValidate)
     return ExchangeInt(this, m_editFrom, m_nFrom, 0, 280) && ExchangeInt(this, m_editTo, m_nTo, 0, 300);
 }
 
-void CSprintorDlg::showEvent(QShowEvent* event)
-{
-    if (!m_bInitDone) {
-        m_bInitDone = TRUE;
-        OnInitDialog();
-    }
-    QDialog::showEvent(event);
-}
-
 BOOL CSprintorDlg::OnInitDialog()
 {
     UpdateData(FALSE);
-    // The about item lives in the context menu (contextMenuEvent): a window manager's title-bar
-    // menu takes no items of the program's. The minimised window's icon is drawn by the
-    // window manager.
+    AddSystemMenuItem(IDM_ABOUTBOX, IDS_ABOUTBOX);
+    // The minimised window's icon is drawn by the window manager.
     setWindowIcon(m_hIcon);
     m_btnStartStop.setText(ResStr(IDS_START));
     m_btnSave.setText(ResStr(IDS_SAVE));
@@ -187,20 +171,12 @@ BOOL CSprintorDlg::OnInitDialog()
     m_graph.SetXTitle(ResStr(IDS_XTITLE));
     OnSelchangeUnit();
 
-    m_client.RegisterHandler(this, &CSprintorDlg::OnHostConEvent, "ConEvent");
-    m_client.RegisterHandler(this, &CSprintorDlg::OnHostDataReply, "DataReply");
-    m_client.RegisterHandler(this, &CSprintorDlg::OnHostQuit, "Quit");
-    m_timer.Start(this, &CSprintorDlg::OnTimerTick, kTickMs);
-    ConnectOrClose();
+    RegisterHandler("ConEvent", &CSprintorDlg::OnHostConEvent);
+    RegisterHandler("DataReply", &CSprintorDlg::OnHostDataReply);
+    RegisterHandler("Quit", &CSprintorDlg::OnHostQuit);
+    StartTimer(&CSprintorDlg::OnTimerTick, kTickMs);
+    ConnectOrClose(IDS_HOST_UNREACHABLE);
     return TRUE;
-}
-
-void CSprintorDlg::ConnectOrClose()
-{
-    if (!m_client.Connect("", TELVO_HOST_PORT)) {
-        ShowMessage(ResStr(IDS_HOST_UNREACHABLE));
-        PostClose();
-    }
 }
 
 void CSprintorDlg::SetSpeedDivisions()
@@ -279,51 +255,10 @@ bool CSprintorDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CSprintorDlg::OnSysCommand(UINT nID)
+void CSprintorDlg::OnSysCommand(UINT nID, LPARAM)
 {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutDlg about(this);
         about.exec();
     }
-}
-
-void CSprintorDlg::contextMenuEvent(QContextMenuEvent* event)
-{
-    // Stands in for the system menu's about item.
-    if (ResStr(IDS_ABOUTBOX).isEmpty())
-        return;
-    QMenu menu(this);
-    QAction* about = menu.addAction(ResStr(IDS_ABOUTBOX));
-    if (menu.exec(event->globalPos()) == about)
-        OnSysCommand(IDM_ABOUTBOX);
-}
-
-void CSprintorDlg::OnClose()
-{
-    m_client.Disconnect();
-}
-
-void CSprintorDlg::closeEvent(QCloseEvent* event)
-{
-    OnClose();
-    QDialog::closeEvent(event);
-}
-
-void CSprintorDlg::done(int result)
-{
-    // Without the window no tick may run: on the original platform the ended modal loop saw
-    // to that.
-    m_timer.Stop();
-    QDialog::done(result);
-}
-
-void CSprintorDlg::ShowMessage(const QString& text)
-{
-    platform::ShowMessageBox(this, text, AppName(), MB_OK);
-}
-
-void CSprintorDlg::PostClose()
-{
-    QMetaObject::invokeMethod(
-        this, [this] { close(); }, Qt::QueuedConnection);
 }

@@ -1,38 +1,27 @@
 #pragma once
 // The main dialog of Sprintor (dialog 102): start and end speed, the unit, the start button
 // with its lamp, save and print, and the graph of speed over time. The run itself (countdown,
-// timing, result) is in SprintorRun.cpp.
+// timing, result) is an AccelerationRun; SprintorRun.cpp feeds it and shows what it returns.
 
-#include "hostlink/TelvoClient.h"
-#include "hostlink/Timer.h"
+#include "hostlink/PluginDialog.h"
 #include "platform/WinTypes.h"
+#include "sprintor/app/AccelerationRun.h"
 #include "sprintor/graph/GraphWnd.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 
-#include <cstdint>
 #include <string>
 
-class CSprintorDlg : public QDialog {
+class CSprintorDlg : public PluginDialog {
     Q_OBJECT
 public:
-    // The run states of SprintorRun.cpp.
-    enum RunState { STATE_IDLE = 0, STATE_ARMED, STATE_BEEP1, STATE_BEEP2, STATE_AMBER, STATE_MEASURING };
-
-    explicit CSprintorDlg(QWidget* parent = nullptr);
+    explicit CSprintorDlg(int nPort = TELVO_HOST_PORT, QWidget* parent = nullptr);
     ~CSprintorDlg() override;
-    CSprintorDlg(const CSprintorDlg&) = delete;
-    CSprintorDlg& operator=(const CSprintorDlg&) = delete;
-
-    // Runs the dialog modally. The dialog initialises itself when it is first shown, so that
-    // show() opens it the same way in the caller's loop.
-    int DoModal() { return exec(); }
 
     // The framework's data exchange: TRUE reads and checks the edits, FALSE shows the members.
     // Control notifications are locked out meanwhile.
@@ -46,16 +35,11 @@ public:
     void OnSave();
     void OnPrint();
     void OnUrlClicked();
-    void OnSysCommand(UINT nID);
-    void OnClose();
+    void OnSysCommand(UINT nID, LPARAM lParam) override;
 
-    // The tick and the host's messages (SprintorRun.cpp).
+    // The tick and the host's replies (SprintorRun.cpp); "ConEvent" and "Quit" are the frame's.
     static void OnTimerTick(void* context, UINT message, WPARAM wParam, LPARAM lParam);
-    static void OnHostConEvent(void* context, std::string* kind, std::string* seq, std::string* payload);
     static void OnHostDataReply(void* context, std::string* kind, std::string* seq, std::string* payload);
-    static void OnHostQuit(void* context, std::string* kind, std::string* seq, std::string* payload);
-
-    void done(int result) override;
 
     // The maker, shown in the caption, the about box and as the web address.
     static QString MakerName();
@@ -71,26 +55,17 @@ public:
     CGraphWnd m_graph;
     int m_nFrom = 0;
     int m_nTo = 100;
-    BOOL m_bRunning = FALSE;
-    int m_nTickCount = 0;
-    int m_nSpeedColumn = -1;
-    std::uint32_t m_dwStartTime = 0;
-    int m_nRunState = STATE_IDLE;
-    CTimer m_timer;
+    // The run's state: armed, countdown, speed field, clock.
+    AccelerationRun m_run;
     QPixmap m_bmpLampOff;
     QPixmap m_bmpLampAmber;
     QPixmap m_bmpLampGreen;
     QIcon m_hIcon;
-    // Last member, so the first to go: it disconnects before the timer goes.
-    CTelvoClient m_client;
 
 protected:
-    BOOL OnInitDialog();
+    BOOL OnInitDialog() override;
     BOOL DoDataExchange(BOOL bSaveAndValidate);
 
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -99,20 +74,10 @@ private:
     void SetSpeedDivisions();
     void SetSpeedAxisLow();
     void SetSpeedAxisHigh();
-    void ShowMessage(const QString& text);
-    // Closes the dialog once the current handler has returned.
-    void PostClose();
-    void ConnectOrClose();
 
-    // The run (SprintorRun.cpp).
-    void RequestAndPump();
-    void StepCountdown();
-    void FindSpeedColumn(const std::string& payload);
-    void TakeSpeed(const std::string& payload);
-    void CompleteRun(float seconds);
-    void EndRun(UINT nMessageId);
+    // The run (SprintorRun.cpp): shows and does what the run asks.
+    void Apply(const RunView& view);
 
     QLabel* m_staticUrl = nullptr;
-    BOOL m_bInitDone = FALSE;
     BOOL m_bLockout = FALSE;
 };

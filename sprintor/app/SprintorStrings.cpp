@@ -1,16 +1,14 @@
 #include "sprintor/app/SprintorStrings.h"
 
 #include "platform/StringTable.h"
-#include "sprintor/app/AppName.h"
 #include "sprintor/app/Resource.h"
 
 #include <QCoreApplication>
 
-void SetSprintorStrings()
+void InstallSprintorStrings()
 {
-    // The graph captions its boxes with the application's name; the program file's name here
-    // is written in lower case.
-    QCoreApplication::setApplicationName(AppName());
+    // The program file's name is written in lower case here.
+    QCoreApplication::setApplicationName(QString::fromLatin1(kAppName));
     platform::SetStringTable({
         {IDS_ABOUTBOX, "&Über Sprintor..."},
         {IDS_START, "Los!"},

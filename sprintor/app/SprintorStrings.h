@@ -1,6 +1,7 @@
 #pragma once
 // Sprintor's string table.
 
-// Installs the table and the application's name, which captions every message box of the
-// program, the graph's included; the program and its tests call it before any text is fetched.
-void SetSprintorStrings();
+// Installs the program's texts for ResStr, and its name as the application's name, which
+// captions every message box of the program; called once at start-up, before any text is
+// fetched.
+void InstallSprintorStrings();

@@ -154,9 +154,13 @@ void CGraphWnd::EndEdit()
 {
     if (m_editLimit->isHidden())
         return;
+    // The keys typed next go to the graph, not to the control after the editor.
+    if (m_editLimit->hasFocus())
+        setFocus();
     m_editLimit->hide();
-    // The leading number of the text, 0 when there is none, brought into the range of a float.
-    const double read = platform::ReadLeadingDecimal(m_editLimit->text().toStdString()).value_or(0.0);
+    // The leading number of the text as the C library reads it (exponent included), 0 when there
+    // is none, brought into the range of a float.
+    const double read = platform::ReadLeadingNumber(m_editLimit->text().toStdString()).value_or(0.0);
     const float value = static_cast<float>(std::clamp(read, double(-FLT_MAX), double(FLT_MAX)));
     const POINT centre = Rect::FromQRect(m_editLimit->geometry()).CenterPoint();
     float* limit = nullptr;

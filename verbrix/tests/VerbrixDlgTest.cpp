@@ -1,7 +1,9 @@
-// The main dialog, opened under the offscreen platform against the stand-in host on port 2000.
+// The main dialog, opened under the offscreen platform against the stand-in host on a port of
+// its own.
 
 #include "verbrix/VerbrixDlg.h"
 
+#include "hostlink/testing/ModalWatch.h"
 #include "platform/StringTable.h"
 #include "platform/testing/RecordingMessageBox.h"
 #include "testhost/ReplyPayload.h"
@@ -38,13 +40,13 @@ protected:
     void SetUp() override
     {
         InstallVerbrixStrings();
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_NE(host.Port(), 0);
     }
 
     void Open()
     {
-        dlg = std::make_unique<CVerbrixDlg>();
-        dlg->Create();
+        dlg = std::make_unique<CVerbrixDlg>(host.Port());
+        dlg->show();
     }
 
     QString Text(UINT id) const { return static_cast<QLabel*>(dlg->GetDlgItem(id))->text(); }
@@ -86,7 +88,7 @@ protected:
     }
 
     platform::RecordingMessageBox boxes;
-    testhost::TestHost host{2000}; // waits while another build's suite holds the port
+    testhost::TestHost host;
     std::unique_ptr<CVerbrixDlg> dlg;
 };
 
@@ -347,17 +349,9 @@ TEST_F(VerbrixDlgTest, QuitWhileTheAboutBoxIsOpenClosesItWithTheDialog)
     Open();
     ASSERT_TRUE(WaitForRequests(0, 2));
     // The ticks go on under the about box, so the host's "Quit" is acted on while it is open.
-    QObject guard; // drops the timers below when the test ends first
-    bool closedByHand = false;
+    QObject guard; // drops the timer below when the test ends first
     QTimer::singleShot(100, &guard, [&] { host.SendQuit(); });
-    QTimer::singleShot(4000, &guard, [&] {
-        if (auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
-            closedByHand = true;
-            about->accept();
-        }
-    });
-    dlg->OnSysCommand(IDM_ABOUTBOX, 0);
-    EXPECT_FALSE(closedByHand);
+    EXPECT_FALSE(StillOpenAfter(4000, [&] { dlg->OnSysCommand(IDM_ABOUTBOX, 0); }));
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(WaitForLinkClosed(0));
 }

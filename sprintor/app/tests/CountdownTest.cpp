@@ -1,4 +1,5 @@
-// The countdown, tick by tick: beeps, lamps, requests and pumps, the clock start, cancelling.
+// The countdown in the dialog, tick by tick: beeps, lamps, requests and pumps, the clock start,
+// cancelling.
 
 #include "SprintorDialogFixture.h"
 
@@ -29,8 +30,8 @@ TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
     ASSERT_EQ(pumped, 0);
 
     PressStartStop();
-    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_ARMED);
-    EXPECT_EQ(dlg->m_dwStartTime, 1000u);
+    EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_ARMED);
+    EXPECT_EQ(dlg->m_run.StartTime(), 1000u);
     std::size_t requests = 0, steps = 0;
     std::uint32_t greenAt = 0;
     for (int tick = 1; tick <= 60; ++tick) {
@@ -47,7 +48,7 @@ TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
                                        : dlg->m_bmpLampGreen));
         if (tick == 44)
             greenAt = clock.Now();
-        EXPECT_EQ(dlg->m_dwStartTime, tick < 44 ? 1000u : greenAt);
+        EXPECT_EQ(dlg->m_run.StartTime(), tick < 44 ? 1000u : greenAt);
     }
     EXPECT_EQ(sounds.Names(), (QStringList{"Beep.wav", "Beep.wav", "Beep.wav", "Start.wav"}));
     // The clock starts after the start tone has played to its end.
@@ -85,8 +86,8 @@ TEST_F(Countdown, CancellingAtAnyPointReturnsToIdle)
         requests += RequestsUpTo(cancelAt);
         const std::size_t played = sounds.played.size();
         PressStartStop();
-        EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_IDLE);
-        EXPECT_FALSE(dlg->m_bRunning);
+        EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_IDLE);
+        EXPECT_FALSE(dlg->m_run.IsRunning());
         EXPECT_EQ(dlg->m_btnStartStop.text(), QStringLiteral("Los!"));
         EXPECT_TRUE(LampIs(dlg->m_bmpLampOff));
         EXPECT_TRUE(dlg->m_editFrom.isEnabled());
@@ -125,47 +126,15 @@ TEST_F(Countdown, CancellingDuringABeepLeavesTheRunCancelled)
         sounds.SetOnPlay(nullptr);
         ASSERT_EQ(sounds.played.size(), 1u);
         if (!dispatchedInside) {
-            EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_BEEP1);
+            EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_BEEP1);
         }
         QCoreApplication::processEvents();
-        EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_IDLE);
+        EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_IDLE);
         EXPECT_EQ(dlg->m_btnStartStop.text(), QStringLiteral("Los!"));
         Ticks(50);
         EXPECT_EQ(sounds.played.size(), 1u) << "the countdown went on";
         EXPECT_TRUE(LampIs(dlg->m_bmpLampOff));
     }
-}
-
-// Replies of the countdown are timed from the press, the curve starts at the green lamp, and
-// nothing completes before it.
-TEST_F(Countdown, TheClockRunsFromThePressAndNoRunCompletesBeforeTheGreenLamp)
-{
-    clock.Set(500000); // long after the machine started
-    PressStartStop();
-    Reply(SpeedReply("0"));
-    ASSERT_EQ(dlg->m_nSpeedColumn, 7);
-    clock.Advance(600);
-    Reply(SpeedReply("50"));
-    ASSERT_EQ(Points(), 1u);
-    EXPECT_FLOAT_EQ(dlg->m_graph.m_series[0].m_points[0].x, 0.6f);
-    EXPECT_EQ(dlg->m_graph.m_fXMax, 15.0f);
-    Tick();
-    EXPECT_EQ(Points(), 0u) << "every tick of the first step clears the curve";
-    Ticks(21);
-    ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_BEEP2);
-    clock.Advance(400);
-    Reply(SpeedReply("150"));
-    Reply(SpeedReply("180"));
-    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_BEEP2) << "completed before the start";
-    EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(Points(), 2u);
-    Ticks(22);
-    ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_MEASURING);
-    EXPECT_EQ(Points(), 0u) << "the curve starts again with the clock";
-    clock.Advance(2500);
-    Reply(SpeedReply("180"));
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, QStringLiteral("Beschleunigung von 0 auf 100 dauerte 2.50 Sekunden."));
 }
 
 } // namespace

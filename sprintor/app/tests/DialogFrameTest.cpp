@@ -2,6 +2,7 @@
 // their validation, the unit, saving, printing, the web address and the about box.
 
 #include "SprintorDialogFixture.h"
+#include "hostlink/testing/ModalWatch.h"
 #include "platform/DialogUnits.h"
 #include "platform/PrintDialog.h"
 #include "sprintor/app/Resource.h"
@@ -140,7 +141,7 @@ TEST_F(Dialog, ReturnInAnEditStartsTheRun)
 {
     dlg->m_editTo.setFocus();
     QTest::keyClick(&dlg->m_editTo, Qt::Key_Return);
-    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_ARMED);
+    EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_ARMED);
     EXPECT_EQ(dlg->m_btnStartStop.text(), QStringLiteral("Abbrechen"));
 }
 
@@ -263,7 +264,7 @@ TEST_F(Dialog, TheAboutCommandOpensTheAboutBox)
         }
         static_cast<QDialog*>(box)->accept();
     });
-    dlg->OnSysCommand(IDM_ABOUTBOX | 0x3);
+    dlg->OnSysCommand(IDM_ABOUTBOX | 0x3, 0);
     EXPECT_EQ(title, QStringLiteral("About Sprintor"));
     EXPECT_TRUE(texts.contains(QStringLiteral("Sprintor Version 1.0")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Copyright (C) Musterwerk Messtechnik")));
@@ -294,6 +295,45 @@ TEST_F(Dialog, TheContextMenuOpensTheAboutBox)
     EXPECT_EQ(title, QStringLiteral("About Sprintor"));
 }
 
+// A host "Quit" while the about box is open ends the program: the about box goes with the
+// dialog. Idle Sprintor takes no messages, so a run is armed.
+TEST_F(Dialog, AQuitWhileTheAboutBoxIsOpenClosesItWithTheDialog)
+{
+    PressStartStop();
+    host.SendQuit();
+    ASSERT_TRUE(host.Flush());
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [this] { Tick(); });
+    ticks.start(20);
+    EXPECT_FALSE(StillOpenAfter(5000, [this] { dlg->OnSysCommand(IDM_ABOUTBOX, 0); }));
+    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_TRUE(host.WaitForClosed(0));
+}
+
+// Closing the limit editor gives the keyboard back to the graph: digits typed next must not
+// change the start speed.
+TEST_F(Dialog, TheLimitEditorGivesTheFocusBackToTheGraph)
+{
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    CGraphWnd& g = dlg->m_graph;
+    g.repaint();
+    const platform::Rect box = g.m_rcYMaxLabel;
+    const QPoint onLabel(box.left + 3, box.top + 3);
+    QTest::mouseMove(&g, onLabel);
+    QTest::mouseClick(&g, Qt::LeftButton, {}, onLabel);
+    ASSERT_FALSE(g.m_editLimit->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), g.m_editLimit);
+    const QPoint inPlot(g.m_rcPlot.left + 30, g.m_rcPlot.top + 30);
+    QTest::mouseMove(&g, inPlot);
+    QTest::mouseClick(&g, Qt::LeftButton, {}, inPlot);
+    ASSERT_TRUE(g.m_editLimit->isHidden());
+    EXPECT_EQ(QApplication::focusWidget(), &g);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    EXPECT_EQ(dlg->m_editFrom.text(), QStringLiteral("0"));
+    EXPECT_EQ(dlg->m_nFrom, 0);
+}
+
 TEST_F(Dialog, ALostConnectionDuringARunIsMadeAgainAndTheRunGoesOn)
 {
     ArmAndCountDown();
@@ -304,8 +344,8 @@ TEST_F(Dialog, ALostConnectionDuringARunIsMadeAgainAndTheRunGoesOn)
         QThread::msleep(20);
     }
     ASSERT_EQ(host.ConnectionCount(), 2);
-    EXPECT_TRUE(dlg->m_bRunning);
-    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_MEASURING);
+    EXPECT_TRUE(dlg->m_run.IsRunning());
+    EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_MEASURING);
     Ticks(3);
     EXPECT_TRUE(host.WaitForFrames(1, 3));
     EXPECT_TRUE(boxes.Boxes().empty());
@@ -313,12 +353,12 @@ TEST_F(Dialog, ALostConnectionDuringARunIsMadeAgainAndTheRunGoesOn)
 
 TEST(DialogWithoutHost, AHostThatCannotBeReachedIsReportedAndTheDialogCloses)
 {
-    SetSprintorStrings();
+    InstallSprintorStrings();
     platform::RecordingMessageBox boxes;
-    const std::unique_ptr<testhost::TestHost> host = HostOnPort2000();
-    ASSERT_EQ(host->Port(), 2000);
-    host->SetRefusing(true);
-    CSprintorDlg dlg;
+    testhost::TestHost host;
+    ASSERT_NE(host.Port(), 0);
+    host.SetRefusing(true);
+    CSprintorDlg dlg(host.Port());
     dlg.show();
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text,

@@ -13,18 +13,17 @@ namespace {
 
 class EndToEnd : public ::testing::Test {
 protected:
-    EndToEnd() : hostOwner(HostOnPort2000()), host(*hostOwner), sounds(true) { SetSprintorStrings(); }
+    EndToEnd() : sounds(true) { InstallSprintorStrings(); }
 
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), 2000) << "port 2000 stayed taken";
-        dlg = std::make_unique<CSprintorDlg>();
+        ASSERT_NE(host.Port(), 0);
+        dlg = std::make_unique<CSprintorDlg>(host.Port());
         dlg->show();
         ASSERT_TRUE(host.WaitForConnections(1));
     }
 
-    std::unique_ptr<testhost::TestHost> hostOwner;
-    testhost::TestHost& host;
+    testhost::TestHost host;
     platform::RecordingSoundPlayer sounds; // waits each sound's length, as a sound card would
     platform::RecordingMessageBox boxes;
     std::unique_ptr<CSprintorDlg> dlg;
@@ -63,7 +62,7 @@ TEST_F(EndToEnd, ARunFromZeroToOneHundredIsTimedByTheHostsReplies)
     EXPECT_GT(hostSeconds, 1.0);
 
     EXPECT_EQ(sounds.played.size(), 4u);
-    EXPECT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_IDLE);
+    EXPECT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_IDLE);
     const std::vector<GraphPoint>& points = dlg->m_graph.m_series.at(0).m_points;
     ASSERT_EQ(points.size(), static_cast<std::size_t>(firstAbove - lastStanding + 1));
     EXPECT_EQ(points.front().x, 0.0f);

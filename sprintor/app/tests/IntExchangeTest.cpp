@@ -1,6 +1,7 @@
 #include "sprintor/app/IntExchange.h"
 
 #include "platform/testing/RecordingMessageBox.h"
+#include "sprintor/app/SprintorStrings.h"
 
 #include <QLineEdit>
 
@@ -37,6 +38,7 @@ TEST(WholeNumber, AcceptsOnlyAWholeNumberWithBlanks)
 // The framework's validation: the message, and what the member holds afterwards.
 TEST(WholeNumber, ExchangeReportsBadTextAndKeepsOutOfRangeValues)
 {
+    InstallSprintorStrings(); // the boxes' caption
     platform::RecordingMessageBox boxes;
     QLineEdit edit;
     struct Case {

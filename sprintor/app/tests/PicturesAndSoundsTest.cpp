@@ -1,8 +1,8 @@
 #include "platform/Sound.h"
-#include "sprintor/app/Icon.h"
 #include "sprintor/app/Lamps.h"
 #include "sprintor/app/Resource.h"
 #include "sprintor/app/Sounds.h"
+#include "sprintor/app/SprintorIcon.h"
 
 #include <QFile>
 #include <QImage>
@@ -71,7 +71,7 @@ TEST(Lamps, DarkAmberAndGreenPictures)
 
 TEST(Icon, HasBothSizes)
 {
-    const QIcon icon = LoadSprintorIcon();
+    const QIcon icon = SprintorIcon();
     EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
 }
 

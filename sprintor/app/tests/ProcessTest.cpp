@@ -1,11 +1,27 @@
 // The program as a process: one instance at a time.
 
-#include "SprintorDialogFixture.h"
+#include "testhost/TestHost.h"
 
 #include <QProcess>
+#include <QThread>
 
-namespace sprintortest {
+#include <gtest/gtest.h>
+#include <memory>
+
 namespace {
+
+// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
+// for a while, so the bind is retried for up to two minutes.
+std::unique_ptr<testhost::TestHost> HostOnPort2000()
+{
+    auto host = std::make_unique<testhost::TestHost>(2000);
+    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
+        host.reset();
+        QThread::msleep(100);
+        host = std::make_unique<testhost::TestHost>(2000);
+    }
+    return host;
+}
 
 QString Program()
 {
@@ -43,4 +59,3 @@ TEST(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
 }
 
 } // namespace
-} // namespace sprintortest

@@ -1,6 +1,7 @@
 #pragma once
-// A Sprintor dialog opened against the stand-in host on port 2000, with a clock and a sound
-// player set by the test. The dialog's own timer is stopped: the test gives every tick itself.
+// A Sprintor dialog opened against the stand-in host on a port of its own, with a clock and a
+// sound player set by the test. The dialog's own timer is stopped: the test gives every tick
+// itself.
 
 #include "platform/Sound.h"
 #include "platform/StringTable.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTest>
-#include <QThread>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -63,37 +63,23 @@ inline std::string SpeedReply(const std::string& speed, const std::string& unit 
         "123 456 789 AB", {testhost::Entry{1, 0, "850", "/min"}, testhost::Entry{1, 1, speed, unit}});
 }
 
-// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
-// for a while, so the bind is retried for up to two minutes.
-inline std::unique_ptr<testhost::TestHost> HostOnPort2000()
-{
-    auto host = std::make_unique<testhost::TestHost>(2000);
-    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
-        host.reset();
-        QThread::msleep(100);
-        host = std::make_unique<testhost::TestHost>(2000);
-    }
-    return host;
-}
-
 class SprintorDialogTest : public ::testing::Test {
 protected:
-    SprintorDialogTest() : hostOwner(HostOnPort2000()), host(*hostOwner), clockScope(clock), sounds(clock)
-    {
-        SetSprintorStrings();
-    }
+    SprintorDialogTest() : clockScope(clock), sounds(clock) { InstallSprintorStrings(); }
 
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), 2000) << "port 2000 stayed taken";
+        ASSERT_NE(host.Port(), 0);
         host.SetSilent(true);
-        dlg = std::make_unique<CSprintorDlg>();
+        dlg = std::make_unique<CSprintorDlg>(host.Port());
         dlg->show();
         ASSERT_TRUE(host.WaitForConnections(1));
         dlg->m_timer.Stop();
     }
 
-    void Tick() { CSprintorDlg::OnTimerTick(dlg.get(), WM_TIMER, 0, 0); }
+    // The handlers' and the tick's context is the dialog's frame.
+    void* Context() const { return static_cast<PluginDialog*>(dlg.get()); }
+    void Tick() { CSprintorDlg::OnTimerTick(Context(), WM_TIMER, 0, 0); }
     void Ticks(int n)
     {
         for (int i = 0; i < n; ++i)
@@ -103,14 +89,14 @@ protected:
     void Reply(const std::string& payload, const std::string& kind = "1")
     {
         std::string k = kind, seq = "0", p = payload;
-        CSprintorDlg::OnHostDataReply(dlg.get(), &k, &seq, &p);
+        CSprintorDlg::OnHostDataReply(Context(), &k, &seq, &p);
     }
     // "Los!" and the whole countdown: the run then measures.
     void ArmAndCountDown()
     {
         PressStartStop();
         Ticks(44);
-        ASSERT_EQ(dlg->m_nRunState, CSprintorDlg::STATE_MEASURING);
+        ASSERT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_MEASURING);
     }
     bool LampIs(const QPixmap& expected) const
     {
@@ -120,8 +106,7 @@ protected:
     // The last connection the dialog made to the host.
     int Connection() const { return host.ConnectionCount() - 1; }
 
-    std::unique_ptr<testhost::TestHost> hostOwner;
-    testhost::TestHost& host;
+    testhost::TestHost host;
     platform::ManualTickClock clock{1000};
     platform::ScopedTickClock clockScope;
     TimedSoundPlayer sounds;

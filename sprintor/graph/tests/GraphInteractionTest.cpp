@@ -187,8 +187,17 @@ TEST(GraphEditor, CommitReadsTheLeadingNumberIntoTheLimitUnderIt)
     struct Case {
         std::string text;
         float value;
-    } cases[] = {{"50", 50.f}, {"  -12.5xyz", -12.5f}, {"abc", 0.f},  {"inf", 0.f},
-                 {"nan", 0.f}, {"0x10", 0.f},          {"1e40", 1.f}, {"1" + std::string(45, '0'), FLT_MAX},
+    } cases[] = {{"50", 50.f},
+                 {"  -12.5xyz", -12.5f},
+                 {"abc", 0.f},
+                 {"inf", 0.f},
+                 {"nan", 0.f},
+                 {"0x10", 0.f},
+                 {"1e2", 100.f},
+                 {"2.5E-1", 0.25f},
+                 {"1e40", FLT_MAX},
+                 {"-1e40", -FLT_MAX},
+                 {"1" + std::string(45, '0'), FLT_MAX},
                  {"-7.", -7.f}};
     for (const Case& c : cases) {
         Handlers h;

@@ -1,4 +1,4 @@
-#include "sprintor/app/Icon.h"
+#include "sprintor/app/SprintorIcon.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -32,7 +32,7 @@ QPixmap StopWatch(int size)
 
 } // namespace
 
-QIcon LoadSprintorIcon()
+QIcon SprintorIcon()
 {
     QIcon icon;
     icon.addPixmap(StopWatch(16));

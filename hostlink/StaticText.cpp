@@ -1,4 +1,4 @@
-#include "sprintor/app/StaticText.h"
+#include "hostlink/StaticText.h"
 
 #include <QLabel>
 

@@ -1,6 +1,0 @@
-#include "sprintor/app/AppName.h"
-
-QString AppName()
-{
-    return QStringLiteral("Sprintor");
-}
