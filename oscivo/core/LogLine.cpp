@@ -80,6 +80,73 @@ LogLine CutShort()
     return EndOfLog("the log ends inside this line");
 }
 
+const std::string& UnitOf(const LogSlot& slot)
+{
+    static const std::string none;
+    return slot.unit ? *slot.unit : none;
+}
+
+// The OBD and advanced forms: one time and one value per parameter or slot; only the first time
+// is kept. False when the log ends inside the line.
+bool ConvertColumns(LineScan& line, LogForm form, const std::array<LogSlot, kScopeSlots>& kept,
+                    std::string& reply)
+{
+    const int filled = form == LogForm::Obd ? kFields : kScopeSlots;
+    for (int slot = 0; slot < filled; ++slot) {
+        if (slot == 0)
+            g_dLogTime[0] = line.Number();
+        else
+            line.SkipColumn();
+        const std::string value = line.Value();
+        if (line.Ended())
+            return false;
+        const std::optional<int> field = form == LogForm::Obd ? 0 : kept[slot].field;
+        AppendEntry(reply, kept[slot].group, field, value, UnitOf(kept[slot]));
+    }
+    for (int slot = filled; slot < kScopeSlots; ++slot)
+        reply += kEmptyEntry;
+    return true;
+}
+
+// The standard form: per row its time and values; count gets the row's entries, which must come
+// to twelve. False when the log ends inside the line.
+bool ConvertRows(LineScan& line, const std::array<LogSlot, kScopeSlots>& kept, std::string& reply, int& count)
+{
+    for (int row = 0; row < kLogRows; ++row) {
+        const int first = row * kFields;
+        const int group = kept[first].group.value_or(-1);
+        if (group < 0) { // four columns without values
+            for (int field = 0; field < kFields; ++field) {
+                reply += kEmptyEntry;
+                line.SkipColumn();
+                if (line.Ended())
+                    return false;
+                ++count;
+            }
+            continue;
+        }
+        if (row == 1 && kept[0].group.value_or(-1) < 0)
+            line.Number(); // the column that follows a first row without group
+        g_dLogTime[row] = line.Number();
+        if (line.Ended())
+            return false;
+        const int values = group == 0 ? kZeroRowValues : kFields;
+        for (int i = 0; i < values; ++i) {
+            const std::string value = line.Value();
+            if (line.Ended())
+                return false;
+            if (group == 0)
+                reply += "GZER,F" + std::to_string(i) + "," + value + ",,";
+            else
+                AppendEntry(reply, group, i, value, UnitOf(kept[first + i]));
+            if (line.Last() == '\n') // a line end ends the row early
+                break;
+        }
+        count = group == 0 ? kFields : count + kFields; // a row of group 0 belongs in row 0
+    }
+    return true;
+}
+
 } // namespace
 
 LogLine LogReader::ConvertLogLine()
@@ -90,62 +157,13 @@ LogLine LogReader::ConvertLogLine()
         return EndOfLog();
 
     std::string reply = m_identifier + ",";
-    int count = 0;
-    const auto unit = [this](int slot) -> const std::string& {
-        static const std::string none;
-        return m_slots[slot].unit ? *m_slots[slot].unit : none;
-    };
-
-    if (m_form != LogForm::Standard) {
-        // One time and one value per parameter or slot; only the first time is kept.
-        const int filled = m_form == LogForm::Obd ? kFields : kScopeSlots;
-        for (int slot = 0; slot < filled; ++slot) {
-            if (slot == 0)
-                g_dLogTime[0] = line.Number();
-            else
-                line.SkipColumn();
-            const std::string value = line.Value();
-            if (line.Ended())
-                return CutShort();
-            const std::optional<int> field = m_form == LogForm::Obd ? 0 : m_slots[slot].field;
-            AppendEntry(reply, m_slots[slot].group, field, value, unit(slot));
-        }
-        for (int slot = filled; slot < kScopeSlots; ++slot)
-            reply += kEmptyEntry;
-        count = kEntries;
-    } else {
-        for (int row = 0; row < kLogRows; ++row) {
-            const int first = row * kFields;
-            const int group = m_slots[first].group.value_or(-1);
-            if (group < 0) { // four columns without values
-                for (int field = 0; field < kFields; ++field) {
-                    reply += kEmptyEntry;
-                    line.SkipColumn();
-                    if (line.Ended())
-                        return CutShort();
-                    ++count;
-                }
-                continue;
-            }
-            if (row == 1 && m_slots[0].group.value_or(-1) < 0)
-                line.Number(); // the column that follows a first row without group
-            g_dLogTime[row] = line.Number();
-            if (line.Ended())
-                return CutShort();
-            const int values = group == 0 ? kZeroRowValues : kFields;
-            for (int i = 0; i < values; ++i) {
-                const std::string value = line.Value();
-                if (line.Ended())
-                    return CutShort();
-                if (group == 0)
-                    reply += "GZER,F" + std::to_string(i) + "," + value + ",,";
-                else
-                    AppendEntry(reply, group, i, value, unit(first + i));
-                if (line.Last() == '\n') // a line end ends the row early
-                    break;
-            }
-            count = group == 0 ? kFields : count + kFields; // a row of group 0 belongs in row 0
-        }
+    int count = kEntries;
+    if (m_form == LogForm::Standard) {
+        count = 0;
+        if (!ConvertRows(line, m_slots, reply, count))
+            return CutShort();
+    } else if (!ConvertColumns(line, m_form, m_slots, reply)) {
+        return CutShort();
     }
 
     bool cut = false;
