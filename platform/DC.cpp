@@ -133,7 +133,7 @@ public:
                                                    Fill(run, st.bkColor);
                                            });
         if (styled)
-            st.dotPhase = static_cast<int>((phase + steps) % (2LL * kDotLength));
+            st.dotPhase = static_cast<int>((phase + steps) % (2 * kDotLength));
     }
 };
 

@@ -47,7 +47,7 @@ long long RasterLine(QPoint from, QPoint to, const QRect& box, int phase,
     for (long long i = i0; i <= i1; ++i) {
         const long long major = a0 + sa * i, minor = b0 + sb * m;
         if (minor >= mlo && minor <= mhi) {
-            const bool on = phase < 0 || ((phase + i) % (2LL * kDotLength)) < kDotLength;
+            const bool on = phase < 0 || ((phase + i) % (2 * kDotLength)) < kDotLength;
             if (open && (minor != runMinor || on != openOn))
                 flush();
             if (!open) {

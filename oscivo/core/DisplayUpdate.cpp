@@ -210,7 +210,7 @@ void OscivoModel::UpdateAirFuel(int row, int field)
     const int slot = row * kFields + field;
     const double value = g_dSlotValue[slot];
     const bool lambda = g_strSlotUnit[slot].empty() && value >= 0.6 && value <= 1.3;
-    m_airFuelShown[slot] = lambda && IsAirFuelGroup(g_nSlotGroup[slot - field]);
+    m_airFuelShown[slot] = lambda && IsAirFuelGroup(g_nSlotGroup[row * kFields]);
     if (m_airFuelShown[slot] && m_nAirFuel[slot]) {
         g_dSlotValue[slot] = value * kStoichiometricRatio;
         m_strValue[slot] = platform::FormatC("%1.1f", g_dSlotValue[slot]);

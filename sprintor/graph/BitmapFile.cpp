@@ -40,7 +40,7 @@ QByteArray EncodeBitmapFile(const QImage& image)
     char* row = out.data() + kHeaders;
     for (int y = h - 1; y >= 0; --y, row += stride) {
         const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (qsizetype x = 0; x < w; ++x) {
+        for (int x = 0; x < w; ++x) {
             row[3 * x] = char(qBlue(line[x]));
             row[3 * x + 1] = char(qGreen(line[x]));
             row[3 * x + 2] = char(qRed(line[x]));
