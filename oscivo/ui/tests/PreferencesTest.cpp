@@ -93,9 +93,16 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCoreApplication::processEvents();
     }
-    void Click(UINT id)
+    void Click(UINT id) { Press(id, false); }
+    // A click on a button; a person's click lets the events that the press caused be handled
+    // before the release.
+    void Press(UINT id, bool eventsBetween)
     {
-        QTest::mouseClick(Item<QPushButton>(id), Qt::LeftButton);
+        auto* button = Item<QPushButton>(id);
+        QTest::mousePress(button, Qt::LeftButton);
+        if (eventsBetween)
+            QCoreApplication::processEvents();
+        QTest::mouseRelease(button, Qt::LeftButton);
         QCoreApplication::processEvents();
     }
     void Choose(UINT comboId, int index)
@@ -450,38 +457,40 @@ TEST_F(PreferencesTest, SpeichernTakesTheFocusedEditFirstAndStaysOpenWhenItIsRef
     EXPECT_NE(ReadFile("Scaling/Prefs.cfg").find("MaxMileage=500\r\n"), std::string::npos);
     EXPECT_EQ(ReadFile("Scaling/Defaults.cfg").substr(0, 10), "mph,0,250,");
 
-    // A refused value, with Return or with a click on the button: the message, and nothing is
-    // written.
+    // A refused value: the message, the dialog stays open and nothing is written; Abbrechen
+    // closes it without a message. Return, a click as QTest makes it (press and release at once)
+    // and one as a person makes it (the events between press and release handled).
+    enum How { Key, Click, PersonsClick };
     const struct {
-        const char* how;
-        bool click;
-    } cases[] = {{"Return", false}, {"click", true}};
+        const char* what;
+        How how;
+    } cases[] = {{"Return", Key}, {"click", Click}, {"a person's click", PersonsClick}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.how);
+        SCOPED_TRACE(c.what);
         WriteFile("Scaling/Prefs.cfg", kPrefs);
         boxes.Clear();
         Open();
         Type(Preferences::IDC_HISTORY_DEPTH, "21");
-        if (c.click)
-            Click(IDOK);
-        else
+        if (c.how == Key)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        else
+            Press(IDOK, c.how == PersonsClick);
         ASSERT_EQ(boxes.Boxes().size(), 1u);
         EXPECT_EQ(boxes.Boxes()[0].text, "Bitte eine ganze Zahl zwischen 1 und 20 eingeben.");
         EXPECT_TRUE(dlg->isVisible());
         EXPECT_EQ(QApplication::focusWidget(), Item(Preferences::IDC_HISTORY_DEPTH));
         EXPECT_EQ(ReadFile("Scaling/Prefs.cfg"), kPrefs);
-    }
 
-    // Abbrechen with a refused value in the focused edit: no message, nothing written.
-    boxes.Clear();
-    Click(IDCANCEL);
-    Open();
-    Type(Preferences::IDC_THICKNESS, "99");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_FALSE(dlg->isVisible());
-    EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_EQ(ReadFile("Scaling/Prefs.cfg"), kPrefs);
+        boxes.Clear();
+        Type(Preferences::IDC_THICKNESS, "99");
+        if (c.how == Key)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        else
+            Press(IDCANCEL, c.how == PersonsClick);
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_TRUE(boxes.Boxes().empty());
+        EXPECT_EQ(ReadFile("Scaling/Prefs.cfg"), kPrefs);
+    }
 }
 
 TEST_F(PreferencesTest, FilesThatCannotBeWrittenAreReportedAndTheDialogStaysOpen)
