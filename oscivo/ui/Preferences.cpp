@@ -240,6 +240,14 @@ bool Preferences::TakePendingLeave()
     return !edit || LeaveEdit(edit);
 }
 
+bool Preferences::TakeEditsFirst()
+{
+    if (!TakePendingLeave())
+        return false;
+    auto* edit = dynamic_cast<LeaveCheckedEdit*>(focusWidget());
+    return !edit || LeaveEdit(edit);
+}
+
 bool Preferences::LeaveEdit(QLineEdit* edit)
 {
     if (m_bLeaving)
@@ -331,7 +339,7 @@ void Preferences::OnKillFocusPresetMax()
 
 void Preferences::OnNextPreset()
 {
-    if (!TakePendingLeave())
+    if (!TakeEditsFirst())
         return;
     if (m_nCurPreset < g_nPresetCount - 1)
         ShowPreset(++m_nCurPreset);
@@ -339,7 +347,7 @@ void Preferences::OnNextPreset()
 
 void Preferences::OnPrevPreset()
 {
-    if (!TakePendingLeave())
+    if (!TakeEditsFirst())
         return;
     if (m_nCurPreset > 0)
         ShowPreset(--m_nCurPreset);
@@ -347,7 +355,7 @@ void Preferences::OnPrevPreset()
 
 void Preferences::OnNewPreset()
 {
-    if (!TakePendingLeave())
+    if (!TakeEditsFirst())
         return;
     if (g_nPresetCount >= kMaxPresets) {
         ShowMessage(IDS_PRESETS_FULL, IDS_ERROR);
@@ -376,11 +384,7 @@ void Preferences::OnNewPreset()
 
 void Preferences::OnOK()
 {
-    // The edit just left, and the one that has the focus (Return ends the dialog without leaving
-    // it), count first.
-    if (!TakePendingLeave())
-        return;
-    if (auto* edit = dynamic_cast<LeaveCheckedEdit*>(focusWidget()); edit && !LeaveEdit(edit))
+    if (!TakeEditsFirst())
         return;
     const bool defaultsWritten = WriteDefaultsFile() == 0;
     const bool prefsWritten = WritePrefsFile() == 0;

@@ -91,8 +91,9 @@ public:
     // The control with that number, or nullptr.
     QWidget* GetDlgItem(UINT id) const;
 
-    // "&Speichern": the edit that has the focus takes its text first; when it refuses it, the
-    // dialog stays open. Then both files are written and the dialog ends; when a file cannot be
+    // "&Speichern": the edit that has the focus takes its text first (a click on the button
+    // leaves the focus there, and Return does not leave it); when it refuses it, the dialog stays
+    // open. Then both files are written and the dialog ends; when a file cannot be
     // written, that is said and the dialog stays open.
     void OnOK();
 
@@ -128,9 +129,11 @@ private:
     void OnSwitchClicked(QCheckBox* box, BOOL& setting);
     // An edit left for another control is taken once the event that moved the focus is done: a
     // message box shown in the middle of a mouse press would leave the pressed control stuck.
-    // The handlers that read the edits' values take it first.
     void LeaveLater(QLineEdit* edit);
     bool TakePendingLeave(); // false when the edit refused its text
+    // The edit just left and the one that has the focus, taken before a button acts on the
+    // values; false when one of them refused its text.
+    bool TakeEditsFirst();
     // Takes an edit's text as a user leaving it; false when the edit refused it.
     bool LeaveEdit(QLineEdit* edit);
     bool TakeNumber(QLineEdit* edit);

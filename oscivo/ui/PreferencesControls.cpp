@@ -31,9 +31,13 @@ QLabel* Text(const char* text, QWidget* parent)
     return new QLabel(QString::fromUtf8(text), parent);
 }
 
+// A click leaves the focus where it is: the handlers take the focused edit's text first, and
+// Abbrechen does not take it at all.
 QPushButton* AddButton(UINT id, const char* text, QWidget* parent)
 {
-    return Named(new QPushButton(QString::fromUtf8(text), parent), id);
+    auto* button = Named(new QPushButton(QString::fromUtf8(text), parent), id);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
 }
 
 // Shows the icon in place of the text, when there is one.
@@ -63,7 +67,6 @@ void Preferences::BuildControls(const QIcon& prevIcon, const QIcon& nextIcon)
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Preferences::OnOK);
     QPushButton* cancel = AddButton(IDCANCEL, "A&bbrechen", this);
-    cancel->setFocusPolicy(Qt::TabFocus); // a click cancels without taking an edit's text first
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

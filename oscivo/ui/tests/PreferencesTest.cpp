@@ -344,6 +344,16 @@ TEST_F(PreferencesTest, PresetEditsChangeTheShownPresetAsDefaultsCfgCanKeepIt)
     EXPECT_EQ(g_presets[1].min, -20);
     EXPECT_EQ(g_presets[1].max, 20);
     EXPECT_EQ(g_presets[0].unit, "km/h");
+
+    // A click on "+" or "-" leaves the focus in the edit; its text goes to the preset it belongs to.
+    Type(Preferences::IDC_PRESET_UNIT, "bar");
+    Click(Preferences::IDC_PRESET_NEXT);
+    EXPECT_EQ(Text(Preferences::IDC_PRESET_LABEL), "Feld#: 3/3");
+    Type(Preferences::IDC_PRESET_MAX, "7000");
+    Click(Preferences::IDC_PRESET_PREV);
+    EXPECT_EQ(g_presets[1].unit, "bar");
+    EXPECT_EQ(g_presets[2].max, 7000);
+    EXPECT_EQ(Text(Preferences::IDC_PRESET_UNIT), "bar");
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
