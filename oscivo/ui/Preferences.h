@@ -31,6 +31,7 @@
 class CColorFrameCtrl;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -91,13 +92,13 @@ public:
     // The control with that number, or nullptr.
     QWidget* GetDlgItem(UINT id) const;
 
+private:
     // "&Speichern": the edit that has the focus takes its text first (a click on the button
-    // leaves the focus there, and Return does not leave it); when it refuses it, the dialog stays
-    // open. Then both files are written and the dialog ends; when a file cannot be
+    // leaves the focus there, and Return does not leave it); when it refuses it, the dialog
+    // stays open. Then both files are written and the dialog ends; when a file cannot be
     // written, that is said and the dialog stays open.
     void OnOK();
 
-private:
     // Building the controls (PreferencesControls.cpp)
     void BuildControls(const QIcon& prevIcon, const QIcon& nextIcon);
     QWidget* BuildColours();
@@ -105,7 +106,8 @@ private:
     QWidget* BuildMiscellaneous();
     QWidget* BuildFuelEconomy();
     QLineEdit* AddComponentEdit(UINT id);
-    QLineEdit* AddCheckedEdit(UINT id);
+    // An edit whose text is taken when it is left, with its label in front, in a row of a grid.
+    QLineEdit* AddCheckedEdit(QGridLayout* grid, int row, const char* label, UINT id, int columns = 1);
 
     void OnInitDialog(ScreenSize screen);
     void LoadColourNames();

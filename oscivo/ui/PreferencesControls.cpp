@@ -137,15 +137,9 @@ QWidget* Preferences::BuildPresets(const QIcon& prevIcon, const QIcon& nextIcon)
 {
     auto* group = new QGroupBox(QStringLiteral("Skalierungsvoreinstellung"), this);
     auto* grid = new QGridLayout(group);
-    m_editUnit = AddCheckedEdit(IDC_PRESET_UNIT);
-    m_editMin = AddCheckedEdit(IDC_PRESET_MIN);
-    m_editMax = AddCheckedEdit(IDC_PRESET_MAX);
-    grid->addWidget(Text("Einheit", group), 0, 0);
-    grid->addWidget(m_editUnit, 0, 1, 1, 2);
-    grid->addWidget(Text("Min", group), 1, 0);
-    grid->addWidget(m_editMin, 1, 1, 1, 2);
-    grid->addWidget(Text("Max", group), 2, 0);
-    grid->addWidget(m_editMax, 2, 1, 1, 2);
+    m_editUnit = AddCheckedEdit(grid, 0, "Einheit", IDC_PRESET_UNIT, 2);
+    m_editMin = AddCheckedEdit(grid, 1, "Min", IDC_PRESET_MIN, 2);
+    m_editMax = AddCheckedEdit(grid, 2, "Max", IDC_PRESET_MAX, 2);
     m_presetLabel = Named(new QLabel(group), IDC_PRESET_LABEL);
     grid->addWidget(m_presetLabel, 3, 0, 1, 3);
 
@@ -186,9 +180,7 @@ QWidget* Preferences::BuildMiscellaneous()
         grid->addWidget(box, row++, 0, 1, 2);
         s.box = box;
     }
-    m_editThickness = AddCheckedEdit(IDC_THICKNESS);
-    grid->addWidget(Text("Liniendicke:", group), row, 0);
-    grid->addWidget(m_editThickness, row, 1);
+    m_editThickness = AddCheckedEdit(grid, row, "Liniendicke:", IDC_THICKNESS);
     return group;
 }
 
@@ -196,15 +188,9 @@ QWidget* Preferences::BuildFuelEconomy()
 {
     auto* group = new QGroupBox(QStringLiteral("Reichweite und Verbrauch"), this);
     auto* grid = new QGridLayout(group);
-    m_editMaxMileage = AddCheckedEdit(IDC_MAX_MILEAGE);
-    m_editMaxConsumption = AddCheckedEdit(IDC_MAX_CONSUMPTION);
-    m_editHistoryDepth = AddCheckedEdit(IDC_HISTORY_DEPTH);
-    grid->addWidget(Text("Max mpg", group), 0, 0);
-    grid->addWidget(m_editMaxMileage, 0, 1);
-    grid->addWidget(Text("Max l/100km", group), 1, 0);
-    grid->addWidget(m_editMaxConsumption, 1, 1);
-    grid->addWidget(Text("Durchschnitt", group), 2, 0);
-    grid->addWidget(m_editHistoryDepth, 2, 1);
+    m_editMaxMileage = AddCheckedEdit(grid, 0, "Max mpg", IDC_MAX_MILEAGE);
+    m_editMaxConsumption = AddCheckedEdit(grid, 1, "Max l/100km", IDC_MAX_CONSUMPTION);
+    m_editHistoryDepth = AddCheckedEdit(grid, 2, "Durchschnitt", IDC_HISTORY_DEPTH);
     return group;
 }
 
@@ -216,10 +202,12 @@ QLineEdit* Preferences::AddComponentEdit(UINT id)
     return edit;
 }
 
-QLineEdit* Preferences::AddCheckedEdit(UINT id)
+QLineEdit* Preferences::AddCheckedEdit(QGridLayout* grid, int row, const char* label, UINT id, int columns)
 {
     auto* edit = Named(new LeaveCheckedEdit(this), id);
     edit->setFixedWidth(platform::DluToPixelsX(40));
     edit->onLeave = [this, edit] { LeaveLater(edit); };
+    grid->addWidget(Text(label, this), row, 0);
+    grid->addWidget(edit, row, 1, 1, columns);
     return edit;
 }

@@ -9,11 +9,11 @@
 #include "platform/Colour.h"
 #include "platform/Numbers.h"
 #include "platform/testing/RecordingMessageBox.h"
-#include "scopecontrols/ColorFrameCtrl.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -76,7 +76,12 @@ protected:
             values << QString::number(Item<QSlider>(id)->value());
         return values.join(',');
     }
-    COLORREF Preview(UINT id) const { return Item(id)->findChild<CColorFrameCtrl*>()->m_crBackColor; }
+    // The colour a preview swatch shows, in its middle.
+    COLORREF Preview(UINT id) const
+    {
+        const QImage image = Item(id)->grab().toImage();
+        return platform::FromQColor(image.pixelColor(image.width() / 2, image.height() / 2));
+    }
 
     // Types into an edit and leaves it with the Tab key, as a user does.
     void Type(UINT id, const QString& text)
