@@ -239,6 +239,8 @@ void CTelvoSocket::Disconnect()
     m_pLink.reset();
 }
 
+// The thread takes its own share of the link by value: it keeps the link alive while it runs.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void CTelvoSocket::ThreadProc(CTelvoSocket* self, std::shared_ptr<sRxLink> link)
 {
     self->Run();

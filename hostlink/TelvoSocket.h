@@ -59,7 +59,7 @@ public:
 
 protected:
     // The body of the receive thread.
-    virtual void Run();
+    void Run();
     // Receive thread: one complete message, terminator included.
     virtual void OnReceive(const std::string& message);
     // Receive thread: EVT_CON_SUCCESS when it starts, EVT_CON_DROP when the peer is lost.

@@ -159,7 +159,7 @@ public:
     // cell of the background colour when the background mode is OPAQUE.
     virtual BOOL TextOut(int x, int y, const QString& text);
     virtual SIZE GetTextExtent(const QString& text) const;
-    virtual TextMetrics GetTextMetrics() const;
+    TextMetrics GetTextMetrics() const;
 
     // Copies a block from a memory context (SRCCOPY, SRCPAINT, SRCAND).
     BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);

@@ -40,8 +40,8 @@ public:
 
     // Makes the floating tool window at rect (screen coordinates), owned by the parent, captioned
     // "Oscivo Meter", and paints it. The class name and nID are not used.
-    virtual BOOL Create(const QString& className, DWORD dwStyle, const platform::Rect& rect,
-                        QWidget* pParentWnd, UINT nID);
+    BOOL Create(const QString& className, DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd,
+                UINT nID);
 
     void SetValue(double value);
     void SetScaleRange(double min, double max);

@@ -16,7 +16,7 @@ public:
 
     // Makes the swatch a child of the parent over rect (the parent's client coordinates, the
     // edge included) with the child id; shown when the style has WS_VISIBLE.
-    virtual BOOL Create(DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd, UINT nID);
+    BOOL Create(DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd, UINT nID);
 
     // Each repaints the swatch, even with the colour it already has.
     void SetBackColor(COLORREF color);

@@ -42,10 +42,11 @@ POINT DialGeometry::At(double angle, double radius) const
 std::array<POINT, kOutlinePoints> DialGeometry::Outline() const
 {
     std::array<POINT, kOutlinePoints> points;
-    constexpr int kHalf = kOutlinePoints / 2;
-    for (int i = 0; i < kHalf; ++i) {
-        points[static_cast<std::size_t>(i)] = At((-75 + 5 * i) * kDegToRad, nRadius);
-        points[static_cast<std::size_t>(kHalf + i)] = At((255 - 5 * i) * kDegToRad, nHubRadius);
+    constexpr std::size_t kHalf = kOutlinePoints / 2;
+    for (std::size_t i = 0; i < kHalf; ++i) {
+        const int step = 5 * static_cast<int>(i);
+        points[i] = At((-75 + step) * kDegToRad, nRadius);
+        points[kHalf + i] = At((255 - step) * kDegToRad, nHubRadius);
     }
     return points;
 }
@@ -86,10 +87,12 @@ Triangle DialGeometry::MaxMarker(double angle) const
 
 NeedleBody DialGeometry::Needle(double angle) const
 {
+    // The tail and the barbs lie at whole-pixel fractions of the radius.
+    const int tailRadius = nRadius / 4, barbRadius = nRadius / 5;
     const POINT tip = At(angle, nRadius);
-    const POINT tail = At(angle + k180, nRadius / 4);
-    const Triangle a{tail, At(angle + k180 - k10, nRadius / 5), tip};
-    const Triangle b{tail, At(angle + k180 + k10, nRadius / 5), tip};
+    const POINT tail = At(angle + k180, tailRadius);
+    const Triangle a{tail, At(angle + k180 - k10, barbRadius), tip};
+    const Triangle b{tail, At(angle + k180 + k10, barbRadius), tip};
     // The lit half faces the top of the dial whichever side the needle points to.
     if (angle > k90 && angle <= k270)
         return {b, a};

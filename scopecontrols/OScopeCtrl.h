@@ -38,7 +38,7 @@ struct ScopeTrace {
 class COScopeCtrl {
 public:
     explicit COScopeCtrl(int nTraces);
-    virtual ~COScopeCtrl();
+    ~COScopeCtrl();
     COScopeCtrl(const COScopeCtrl&) = delete;
     COScopeCtrl& operator=(const COScopeCtrl&) = delete;
 
@@ -46,7 +46,7 @@ public:
     // shown when the style has WS_VISIBLE, then builds the surfaces at its client size.
     // FALSE when the window already exists or a child is asked for without a parent. Nothing
     // asks the window for its child id, so it is not kept.
-    virtual BOOL Create(DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd, UINT nID);
+    BOOL Create(DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd, UINT nID);
     BOOL DestroyWindow();
     QWidget* GetSafeHwnd() const { return m_pWnd; } // the window, null when there is none
 

@@ -32,6 +32,10 @@
 // Connections are numbered from 0 in the order they were accepted; -1 means every open one.
 // The host's lock (kHostLockName) is not taken here: a test that starts a plug-in on port 2000
 // holds platform::NamedLock(testhost::kHostLockName) itself, in its own runtime directory.
+//
+// The host's own port 2000 is taken one way: TestHost host(TELVO_HOST_PORT), then
+// ASSERT_EQ(host.Port(), TELVO_HOST_PORT). The constructor claims the port machine-wide first, and
+// the test program holds CTest's RESOURCE_LOCK host_port (toolset_add_test).
 
 #include <chrono>
 #include <condition_variable>

@@ -14,7 +14,7 @@ void FillRun(CGraphWnd& graph)
     graph.resize(platform::DluToPixelsX(325), platform::DluToPixelsY(173));
     std::vector<GraphPoint> points;
     for (int i = 0; i < 2000; ++i) {
-        const float t = i * 0.01f;
+        const float t = static_cast<float>(i) * 0.01f;
         points.push_back({t, 100.f * (1.f - std::exp(-t / 6.f)) + 2.f * std::sin(t * 7.f)});
     }
     graph.AddSeries("", 0x0000FF, 0, points.data(), unsigned(points.size()));

@@ -1,7 +1,7 @@
 #include "dynalyt/core/ChartModel.h"
 
 #include "dynalyt/core/DynalytError.h"
-#include "platform/Colour.h"
+#include "platform/ColourValues.h"
 
 #include <algorithm>
 

@@ -158,13 +158,14 @@ public:
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t size = sizeof address;
-        ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::listen(m_fd, 0);
-        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size);
+        const bool listening = ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                               ::listen(m_fd, 0) == 0 &&
+                               ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size) == 0;
         m_port = ntohs(address.sin_port);
         // Backlog 0 holds one connection; this one fills it.
         m_filler = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        m_filled = ::connect(m_filler, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        m_filled =
+            listening && ::connect(m_filler, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     }
     ~FullListener()
     {

@@ -89,7 +89,7 @@ void SetBaseDir(const QString& dir)
 
 QString FindNoCase(const QString& dir, const QString& name)
 {
-    const QString exact = Join(dir, name);
+    QString exact = Join(dir, name);
     if (QFileInfo::exists(exact))
         return exact;
     const QByteArray wanted = QFile::encodeName(name);

@@ -177,8 +177,9 @@ TEST_F(MeterPaint, AMeterOnlyAFewPixelsBigStillPaints)
         tiny.SetValue(50);
         Paint(tiny);
         EXPECT_GE(tiny.m_fontDigits.lfHeight, 1) << "a font height of 0 would mean the default height";
-        if (s.cx > 0 && s.cy > 0)
+        if (s.cx > 0 && s.cy > 0) {
             EXPECT_EQ(tiny.m_bitmapFace.GetSize(), s);
+        }
     }
 }
 

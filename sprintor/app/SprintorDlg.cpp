@@ -183,7 +183,8 @@ void CSprintorDlg::SetSpeedDivisions()
 {
     // Widened, so that extreme values in the edits cannot overflow.
     const long long span = static_cast<long long>(m_nTo) - m_nFrom;
-    m_graph.SetYDivisions(platform::SaturatedInt(static_cast<double>(span / 10 + 1)));
+    const long long wholeTens = span / 10;
+    m_graph.SetYDivisions(platform::SaturatedInt(static_cast<double>(wholeTens + 1)));
 }
 
 // The ends are widened too: an edit may hold an extreme value.

@@ -31,7 +31,7 @@ void CGraphWnd::OnPaint(CDC* paintDC)
 
 GraphLayout CGraphWnd::DrawGraph(CDC* dc, Rect area, int fontHeight, BOOL printing)
 {
-    const GraphLayout layout = LayOut(dc, area, fontHeight);
+    GraphLayout layout = LayOut(dc, area, fontHeight);
     DrawAxes(dc, layout, printing);
     if (layout.plot.left < layout.plot.right) {
         DrawAllSeries(dc, layout.plot, printing);

@@ -47,7 +47,7 @@ public:
 
     // Makes the control a child of parent at rect with the child id; shown when the style
     // has WS_VISIBLE.
-    virtual BOOL Create(const platform::Rect& rect, DWORD style, QWidget* parent, UINT id);
+    BOOL Create(const platform::Rect& rect, DWORD style, QWidget* parent, UINT id);
     UINT GetDlgCtrlID() const { return m_nID; }
 
     int AddSeries(const QString& name, COLORREF color, int type, const GraphPoint* points = nullptr,

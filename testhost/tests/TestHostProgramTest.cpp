@@ -13,7 +13,7 @@ namespace {
 
 QString Program()
 {
-    return QString::fromLocal8Bit(qgetenv("TOOLSET_BIN")) + "/testhost";
+    return QStringLiteral(TOOLSET_PROGRAM_TESTHOST);
 }
 
 TEST(TestHostProgram, HelpSaysHowToUseIt)

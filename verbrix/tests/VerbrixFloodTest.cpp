@@ -1,5 +1,6 @@
 // The verbrix program beside a stand-in host on port 2000 that floods it.
 
+#include "hostlink/TelvoFrame.h"
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
 
@@ -34,9 +35,9 @@ class VerbrixFloodTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
         host.SetReplyPayload(kPayload);
-        const QString program = QProcessEnvironment::systemEnvironment().value("TOOLSET_BIN") + "/verbrix";
+        const QString program = QStringLiteral(TOOLSET_PROGRAM_VERBRIX);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Under AddressSanitizer freed memory is held back for a while; here it would look
         // like growth.
@@ -74,7 +75,7 @@ protected:
         return peak;
     }
 
-    testhost::TestHost host{2000}; // waits while another build's suite holds the port
+    testhost::TestHost host{TELVO_HOST_PORT}; // waits while another build's suite holds the port
     QProcess verbrix;
 };
 

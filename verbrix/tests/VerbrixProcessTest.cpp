@@ -1,11 +1,11 @@
 // The verbrix program as a process beside the stand-in host on port 2000.
 
+#include "hostlink/TelvoFrame.h"
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -16,14 +16,14 @@ namespace {
 
 QString ProgramPath()
 {
-    return QProcessEnvironment::systemEnvironment().value("TOOLSET_BIN") + "/verbrix";
+    return QStringLiteral(TOOLSET_PROGRAM_VERBRIX);
 }
 
 class VerbrixProcessTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(host.Port(), 0) << "port 2000 is taken";
+        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
         host.SetReplyPayload(testhost::StandardReply(
             "03L906022  ", {testhost::Entry{5, 0, "50", "km/h"}, testhost::Entry{5, 1, "5", "l/h"}}));
     }
@@ -55,7 +55,7 @@ protected:
         return n;
     }
 
-    testhost::TestHost host{2000}; // waits while another build's suite holds the port
+    testhost::TestHost host{TELVO_HOST_PORT}; // waits while another build's suite holds the port
     std::vector<std::unique_ptr<QProcess>> processes;
 };
 

@@ -170,6 +170,7 @@ TEST_F(LogImport, BlanksCoastDownRowsBelowTheStartSpeed)
 TEST_F(LogImport, ALongAccelerationFillsTheGridsRows)
 {
     std::vector<S> log;
+    log.reserve(302);
     for (int i = 0; i < 300; ++i)
         log.push_back({1 + 0.1 * i, 2000.0 + 10 * i, 20.0 + 0.5 * i});
     log.push_back({40, 4000, 150});
@@ -210,6 +211,7 @@ TEST_F(LogImport, FailuresLeaveTheGridsAsTheyWere)
 std::vector<S> PullWithoutCoastDown()
 {
     std::vector<S> log;
+    log.reserve(18);
     for (int i = 0; i < 18; ++i)
         log.push_back({1 + 0.5 * i, 1500.0 + 250 * i, 30.0 + 4 * i});
     return log;

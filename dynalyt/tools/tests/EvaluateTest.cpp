@@ -14,7 +14,7 @@ struct Output {
 Output Evaluate(const QString& file)
 {
     QProcess p;
-    p.start(qEnvironmentVariable("TOOLSET_BIN") + "/dynalyt-evaluate", {file});
+    p.start(QStringLiteral(TOOLSET_PROGRAM_DYNALYT_EVALUATE), {file});
     EXPECT_TRUE(p.waitForFinished(60000));
     QByteArray out = p.readAllStandardOutput();
     if (out.endsWith('\n'))

@@ -1,7 +1,5 @@
 // The program as a process: it has no instance lock, so a second start runs beside the first.
-#include <QDir>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -10,7 +8,7 @@ namespace {
 
 QString ProgramPath()
 {
-    return QDir(qEnvironmentVariable("TOOLSET_BIN")).filePath(QStringLiteral("dynalyt"));
+    return QStringLiteral(TOOLSET_PROGRAM_DYNALYT);
 }
 
 TEST(Program, StartedTwiceRunsTwice)

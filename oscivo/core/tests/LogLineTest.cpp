@@ -127,6 +127,7 @@ TEST_F(LogLines, LineCutShortByTheEndIsNotShown)
         Open(StandardHeader() + c.tail);
         const std::vector<LogLine> lines = Lines();
         std::vector<LogLineKind> kinds;
+        kinds.reserve(lines.size());
         for (const LogLine& line : lines)
             kinds.push_back(line.kind);
         EXPECT_EQ(kinds, c.kinds) << c.tail;

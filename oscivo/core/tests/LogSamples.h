@@ -61,11 +61,11 @@ inline std::string AdvancedPairs()
 
 inline std::string AdvancedHeader(const std::string& pairs = AdvancedPairs())
 {
+    const char* const degreesC = " \xB0"
+                                 "C";
     std::string units = "MARKE";
-    for (const char* unit : {" /min", " km/h", " %",
-                             " \xB0"
-                             "C",
-                             " V", " A", " bar", " mbar", " a", " b", " c", " d"})
+    for (const char* unit :
+         {" /min", " km/h", " %", degreesC, " V", " A", " bar", " mbar", " a", " b", " c", " d"})
         units += std::string(",STAMP,") + unit;
     return kLine1 + "123 456 789 AB,ADVMB,\r\n" + "MARKE,STAMP," + pairs + "\r\n" + "Messwerte\r\n" +
            "Kanal\r\n" + "\r\n" + units + ",\r\n";

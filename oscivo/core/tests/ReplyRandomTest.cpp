@@ -76,14 +76,9 @@ private:
             return " " + Bytes(Pick(95, clean ? 99 : 105), "abc");
         if (kind == 1)
             return "";
-        static const char* const units[] = {" km/h",
-                                            " l/h",
-                                            " /min",
-                                            " \xB0"
-                                            "C",
-                                            " V",
-                                            " %",
-                                            ""};
+        static const char* const degreesC = " \xB0"
+                                            "C";
+        static const char* const units[] = {" km/h", " l/h", " /min", degreesC, " V", " %", ""};
         return units[Pick(0, 6)];
     }
 

@@ -25,7 +25,7 @@ protected:
     {
         QProcess p;
         p.setWorkingDirectory(m_dir.path());
-        p.start(LOGDUMP_PROGRAM, arguments);
+        p.start(TOOLSET_PROGRAM_OSCIVO_LOGDUMP, arguments);
         EXPECT_TRUE(p.waitForFinished(60000));
         Output output{p.exitCode(), {}, p.readAllStandardError().toStdString()};
         const std::string out = p.readAllStandardOutput().toStdString();

@@ -1,37 +1,24 @@
 // The program as a process: one instance at a time.
 
+#include "hostlink/TelvoFrame.h"
 #include "testhost/TestHost.h"
 
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
-// for a while, so the bind is retried for up to two minutes.
-std::unique_ptr<testhost::TestHost> HostOnPort2000()
-{
-    auto host = std::make_unique<testhost::TestHost>(2000);
-    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
-        host.reset();
-        QThread::msleep(100);
-        host = std::make_unique<testhost::TestHost>(2000);
-    }
-    return host;
-}
-
 QString Program()
 {
-    return qEnvironmentVariable("TOOLSET_BIN") + QStringLiteral("/sprintor");
+    return QStringLiteral(TOOLSET_PROGRAM_SPRINTOR);
 }
 
 TEST(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
 {
-    const std::unique_ptr<testhost::TestHost> host = HostOnPort2000();
-    ASSERT_EQ(host->Port(), 2000);
+    const auto host = std::make_unique<testhost::TestHost>(TELVO_HOST_PORT);
+    ASSERT_EQ(host->Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
     QProcess first;
     first.start(Program(), {});
     ASSERT_TRUE(first.waitForStarted());

@@ -76,7 +76,7 @@ int main(int argc, char** argv)
     }
     const long ms = std::strtol(argv[2], nullptr, 10);
     const double hertz = std::strtod(argv[3], nullptr);
-    if (ms <= 0 || ms > 60000 || !(hertz > 0 && hertz < kRate / 2)) {
+    if (ms <= 0 || ms > 60000 || !(hertz > 0 && hertz < kRate / 2.0)) {
         std::fprintf(stderr, "%s: length or pitch out of range\n", argv[0]);
         return 2;
     }

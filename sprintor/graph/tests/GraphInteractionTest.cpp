@@ -285,7 +285,7 @@ TEST(GraphScript, UserZoomsUnzoomsEditsALimitAndReleasesOutside)
     EXPECT_TRUE(g.m_bDragInPlot);
     QTest::mouseMove(&g, at(120, 90));
     QTest::mouseRelease(&g, Qt::LeftButton, {}, at(120, 90));
-    const float u = 15.f / plot.Width();
+    const float u = 15.f / static_cast<float>(plot.Width());
     EXPECT_NEAR(g.m_fXMin, 20 * u, 1e-4);
     EXPECT_NEAR(g.m_fXMax, 120 * u, 1e-4);
     EXPECT_EQ(g.m_nViewTop, 1);
