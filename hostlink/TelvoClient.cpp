@@ -133,3 +133,9 @@ void CTelvoClient::OnEvent(unsigned code)
 {
     OnReceive(MakeConEvent(code));
 }
+
+int CTelvoClient::WaitingCount() const
+{
+    std::lock_guard lock(m_csRx);
+    return static_cast<int>(m_rxQueue.size());
+}

@@ -51,13 +51,16 @@ public:
     // Removes every waiting received message of that name; the others stay, in their order.
     void PurgeReceived(const std::string& name);
 
+    // The number of received messages waiting for Pump.
+    int WaitingCount() const;
+
 protected:
     void OnReceive(const std::string& message) override;
     void OnEvent(unsigned code) override;
 
 private:
     std::mutex m_csHandlers;
-    std::mutex m_csRx;
+    mutable std::mutex m_csRx;
     std::mutex m_csTx;
     std::list<std::string> m_rxQueue;
     std::list<std::string> m_txQueue;
