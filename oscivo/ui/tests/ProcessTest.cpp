@@ -1,0 +1,91 @@
+// The oscivo program as a process beside the stand-in host on port 2000, the host's lock held
+// by the test in its own runtime directory.
+
+#include "platform/NamedLock.h"
+#include "testhost/Drive.h"
+#include "testhost/TestHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
+// for a while, so the bind is retried for up to two minutes.
+std::unique_ptr<testhost::TestHost> HostOnPort2000()
+{
+    auto host = std::make_unique<testhost::TestHost>(2000);
+    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
+        host.reset();
+        QThread::msleep(100);
+        host = std::make_unique<testhost::TestHost>(2000);
+    }
+    return host;
+}
+
+class Process : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        host = HostOnPort2000();
+        ASSERT_EQ(host->Port(), 2000);
+        host->SetReplyPayload(testhost::DrivePayload(testhost::DriveAt(12.0), false));
+    }
+
+    // A plug-in started in the start-up directory.
+    void Start(QProcess& process)
+    {
+        process.setWorkingDirectory(dir.path());
+        process.start(qEnvironmentVariable("TOOLSET_BIN") + QStringLiteral("/oscivo"), {});
+        ASSERT_TRUE(process.waitForStarted());
+    }
+
+    platform::NamedLock hostLock{testhost::kHostLockName};
+    QTemporaryDir dir;
+    std::unique_ptr<testhost::TestHost> host;
+};
+
+TEST_F(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
+{
+    QProcess first;
+    Start(first);
+    ASSERT_TRUE(host->WaitForConnections(1, 15000)) << "the first instance did not connect";
+
+    QProcess second;
+    Start(second);
+    EXPECT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(host->ConnectionCount(), 1) << "the second instance connected";
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    host->SendQuitClient();
+    EXPECT_TRUE(first.waitForFinished(10000));
+}
+
+TEST_F(Process, ShowsTheDriveAndQuitClientEndsItWithItsFilesSaved)
+{
+    QFile(QDir(dir.path()).filePath("MB-PIPE.TXT")).open(QIODevice::WriteOnly);
+    QProcess oscivo;
+    Start(oscivo);
+    ASSERT_TRUE(host->WaitForConnections(1, 15000));
+    ASSERT_TRUE(host->WaitForFrames(0, 25, 15000)) << "no steady poll";
+    host->SendQuitClient();
+    ASSERT_TRUE(oscivo.waitForFinished(10000));
+    EXPECT_EQ(oscivo.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(oscivo.exitCode(), 0);
+
+    const QDir start(dir.path());
+    EXPECT_TRUE(start.exists("Scaling/Prefs.cfg"));
+    EXPECT_TRUE(start.exists("Scaling/Defaults.cfg"));
+    EXPECT_TRUE(start.exists("Scaling/123-456-789-AB.SCL"));
+    EXPECT_FALSE(start.exists("MB-PIPE.TXT"));
+}
+
+} // namespace
