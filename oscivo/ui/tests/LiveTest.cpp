@@ -38,6 +38,31 @@ TEST_F(Live, ConnectsAndRequestsDataEveryFortyMilliseconds)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+TEST_F(Live, ATickTakesTheMessagesThatWereWaitingWhenItBegan)
+{
+    host.SetSilent(true);
+    Open();
+    ASSERT_TRUE(WaitFor([&] { return RequestCount(0) >= 1; }));
+    dlg->m_timer.Stop(); // the test gives the ticks
+    QTest::qWait(200);
+    const auto tick = [&] { COscivoDlg::OnTimerTick(static_cast<PluginDialog*>(dlg.get()), 0, 0, 0); };
+    tick(); // whatever came meanwhile
+
+    std::string burst;
+    for (int i = 0; i < 5; ++i)
+        burst += testhost::FrameBytes("DataReply", "1", "0", DriveReply(std::to_string(800 + i)));
+    host.SendRaw(burst);
+    ASSERT_TRUE(WaitFor([&] { return dlg->m_client.WaitingCount() == 5; }));
+    tick();
+    EXPECT_EQ(dlg->m_client.WaitingCount(), 0);
+    EXPECT_EQ(Text(IDC_VALUE + 0), "804 /min");
+
+    // With nothing waiting, one pump: it sends the tick's request.
+    const std::size_t asked = RequestCount(0);
+    tick();
+    EXPECT_TRUE(WaitFor([&] { return RequestCount(0) == asked + 1; }));
+}
+
 TEST_F(Live, AStandardReplyShowsItsTextsTitleAndTraces)
 {
     OpenAndShow(DriveReply("850", "50", "5"));
