@@ -8,6 +8,7 @@ namespace {
 constexpr int kMeterSize = 200;
 constexpr int kCascade = 32; // each further meter opens this far from the one before
 constexpr double kAdvancedScaleMax = 255.0;
+constexpr int kFuelMeterLeft = 96;
 
 MeterSetup Placed(int left, int top, UINT number, COLORREF needle)
 {
@@ -16,6 +17,19 @@ MeterSetup Placed(int left, int top, UINT number, COLORREF needle)
     setup.number = number;
     setup.needleColor = needle;
     setup.backColor = g_crBackColor;
+    return setup;
+}
+
+// The two fuel-economy meters open one below the other, each with the needle of a slot's colour.
+MeterSetup FuelMeter(int top, UINT number, int needleSlot, const std::string& units, UINT titleId,
+                     int scaleMax)
+{
+    MeterSetup setup = Placed(kFuelMeterLeft, top, number, g_crLineColor[needleSlot]);
+    setup.configured = true;
+    setup.units = units;
+    setup.title = ResStrBytes(titleId);
+    setup.scaleMax = scaleMax;
+    setup.readoutDigits = 1;
     return setup;
 }
 
@@ -52,24 +66,12 @@ MeterSetup AdvancedMeterSetup(int index)
 
 MeterSetup MileageMeterSetup()
 {
-    MeterSetup setup = Placed(96, 0, 13, g_crLineColor[1]);
-    setup.configured = true;
-    setup.units = g_strUnitMpg;
-    setup.title = ResStrBytes(IDS_MILEAGE_TITLE);
-    setup.scaleMax = g_nMaxMileage;
-    setup.readoutDigits = 1;
-    return setup;
+    return FuelMeter(0, 13, 1, g_strUnitMpg, IDS_MILEAGE_TITLE, g_nMaxMileage);
 }
 
 MeterSetup ConsumptionMeterSetup()
 {
-    MeterSetup setup = Placed(96, 32, 14, g_crLineColor[2]);
-    setup.configured = true;
-    setup.units = g_strUnitL100km;
-    setup.title = ResStrBytes(IDS_CONSUMPTION_TITLE);
-    setup.scaleMax = g_nMaxConsumption;
-    setup.readoutDigits = 1;
-    return setup;
+    return FuelMeter(kCascade, 14, 2, g_strUnitL100km, IDS_CONSUMPTION_TITLE, g_nMaxConsumption);
 }
 
 double MeterValue(int meter, const double* values)

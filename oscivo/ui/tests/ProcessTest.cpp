@@ -9,31 +9,18 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-// The stand-in host on port 2000. Test runs of other builds on this machine may hold the port
-// for a while, so the bind is retried for up to two minutes.
-std::unique_ptr<testhost::TestHost> HostOnPort2000()
-{
-    auto host = std::make_unique<testhost::TestHost>(2000);
-    for (int attempt = 0; attempt < 1200 && host->Port() != 2000; ++attempt) {
-        host.reset();
-        QThread::msleep(100);
-        host = std::make_unique<testhost::TestHost>(2000);
-    }
-    return host;
-}
-
 class Process : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        host = HostOnPort2000();
+        // The host's port is claimed machine-wide, so test runs side by side take turns.
+        host = std::make_unique<testhost::TestHost>(2000);
         ASSERT_EQ(host->Port(), 2000);
         host->SetReplyPayload(testhost::DrivePayload(testhost::DriveAt(12.0), false));
     }
