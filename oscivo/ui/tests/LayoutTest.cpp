@@ -5,6 +5,7 @@
 #include "platform/DialogUnits.h"
 #include "scopecontrols/WindowTimers.h"
 
+#include <QCursor>
 #include <QPointer>
 
 namespace oscivotest {
@@ -126,6 +127,31 @@ TEST_F(Layout, ALambdaValueMakesRoomForItsAirFuelBoxOnceAndGivesItBack)
     Settle();
     EXPECT_FALSE(Shown(1101));
     EXPECT_EQ(edit->width(), width);
+}
+
+TEST_F(Layout, RestingOnASwatchOrAGraphBoxShowsItsBalloon)
+{
+    ManualTimerClock clock; // the tip's timers run on it
+    Open(false);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    const struct {
+        UINT id;
+        const char* text;
+    } cases[] = {
+        {IDC_SLOT_FRAME + 5, "Rechts-Klick zeigt Rundinstrument."}, // under the slot's swatch
+        {IDC_GRAPH + 2, "Kästchen markieren um Graph anzuzeigen."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        QCursor::setPos(QPoint(2, 2));
+        QCoreApplication::processEvents();
+        QWidget* control = dlg->GetDlgItem(c.id);
+        QCursor::setPos(control->mapToGlobal(control->rect().center()));
+        QCoreApplication::processEvents();
+        clock.Advance(dlg->m_tip.m_nDelay);
+        EXPECT_TRUE(dlg->m_tip.isVisible());
+        EXPECT_EQ(dlg->m_tip.m_strText, QString::fromUtf8(c.text));
+    }
 }
 
 TEST_F(Layout, TheStepButtonsKeepTheStepWidthWithinOneToFifteen)

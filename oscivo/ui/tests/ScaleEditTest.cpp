@@ -54,6 +54,21 @@ TEST_F(ScaleEdit, AValueBoxSelectsItsSlotAndTheEditsChangeItsScale)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+TEST_F(ScaleEdit, RepliesDoNotDisturbTyping)
+{
+    OpenAndShow(DriveReply());
+    dlg->activateWindow();
+    QLineEdit* max = Edit(IDC_MAX);
+    max->setFocus();
+    max->clear();
+    QTest::keyClicks(max, "12");
+    QTest::keyClick(max, Qt::Key_Home);
+    const std::size_t asked = RequestCount(0);
+    ASSERT_TRUE(WaitFor([&] { return RequestCount(0) >= asked + 5; })); // replies shown meanwhile
+    QTest::keyClicks(max, "9");
+    EXPECT_EQ(max->text(), "912");
+}
+
 TEST_F(ScaleEdit, TheSlotButtonsMoveTheSelectionAndShowItsScaleAtOnce)
 {
     OpenAndShow(DriveReply());
