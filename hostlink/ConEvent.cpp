@@ -7,7 +7,7 @@
 std::string ConEventName(const std::string& payload)
 {
     std::string name;
-    ExtractField(name, payload.data(), static_cast<int>(payload.size()), 1, '=', '\\');
+    ExtractField(name, payload, 1, '=');
     return name;
 }
 

@@ -1,5 +1,8 @@
 #include "hostlink/ExtractField.h"
 
+#include <algorithm>
+#include <climits>
+
 BOOL ExtractField(std::string& out, const char* text, int len, int index, char sep, char esc)
 {
     if (text == nullptr || len <= 0)
@@ -23,4 +26,10 @@ BOOL ExtractField(std::string& out, const char* text, int len, int index, char s
     }
     out = std::move(field);
     return TRUE;
+}
+
+BOOL ExtractField(std::string& out, std::string_view text, int index, char sep, char esc)
+{
+    const std::size_t len = std::min<std::size_t>(text.size(), INT_MAX);
+    return ExtractField(out, text.data(), static_cast<int>(len), index, sep, esc);
 }

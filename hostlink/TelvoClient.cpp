@@ -2,6 +2,7 @@
 
 #include "hostlink/TelvoFrame.h"
 
+#include <algorithm>
 #include <sys/socket.h>
 
 namespace {
@@ -9,12 +10,17 @@ namespace {
 // Numbers the frames of the whole process; only the user-interface thread queues frames.
 std::uint32_t g_nSequence = 0;
 
-void Purge(std::list<std::string>& queue)
+// What a purge keeps: the text "ConEvent" within the first eleven characters.
+bool NamesConEvent(const std::string& message)
 {
-    queue.remove_if([](const std::string& message) {
-        const std::size_t at = message.find("ConEvent");
-        return at == std::string::npos || at > 10;
-    });
+    const std::size_t at = message.find("ConEvent");
+    return at != std::string::npos && at <= 10;
+}
+
+// One waiting copy of these is enough.
+bool IsSingular(const std::string& name)
+{
+    return name == "Quit" || name == "QuitClient" || name == "StopRequest";
 }
 
 } // namespace
@@ -74,7 +80,7 @@ int CTelvoClient::Pump()
         std::lock_guard lock(m_csRx);
         if (m_rxQueue.empty())
             return 0;
-        message = std::move(m_rxQueue.front());
+        message = std::move(m_rxQueue.front().text);
         m_rxQueue.pop_front();
         more = !m_rxQueue.empty();
     }
@@ -104,38 +110,55 @@ BOOL CTelvoClient::RegisterHandler(void* context, HandlerFn handler, const char*
 void CTelvoClient::PurgeReceiveQueue()
 {
     std::lock_guard lock(m_csRx);
-    Purge(m_rxQueue);
+    m_rxQueue.remove_if([](const sRxMessage& message) { return !NamesConEvent(message.text); });
 }
 
 void CTelvoClient::PurgeSendQueue()
 {
     std::lock_guard lock(m_csTx);
-    Purge(m_txQueue);
-}
-
-void CTelvoClient::PurgeReceived(const std::string& name)
-{
-    std::lock_guard lock(m_csRx);
-    std::erase_if(m_rxQueue, [&](const std::string& message) {
-        // The name as Pump reads it for the dispatch.
-        std::string messageName, kind, seq, payload;
-        return SplitMessage(message, messageName, kind, seq, payload) && messageName == name;
-    });
-}
-
-void CTelvoClient::OnReceive(const std::string& message)
-{
-    std::lock_guard lock(m_csRx);
-    m_rxQueue.push_back(message);
-}
-
-void CTelvoClient::OnEvent(unsigned code)
-{
-    OnReceive(MakeConEvent(code));
+    m_txQueue.remove_if([](const std::string& frame) { return !NamesConEvent(frame); });
 }
 
 int CTelvoClient::WaitingCount() const
 {
     std::lock_guard lock(m_csRx);
     return static_cast<int>(m_rxQueue.size());
+}
+
+void CTelvoClient::PurgeReceived(const std::string& name)
+{
+    std::lock_guard lock(m_csRx);
+    // The name as Pump reads it for the dispatch.
+    std::erase_if(m_rxQueue, [&](const sRxMessage& message) { return MessageName(message.text) == name; });
+}
+
+void CTelvoClient::OnReceive(const std::string& message)
+{
+    std::string name = MessageName(message);
+    // Only this side makes connection events; one from the host would fake a lost link.
+    if (name == "ConEvent")
+        return;
+    Admit(message, IsSingular(name) ? std::move(name) : std::string());
+}
+
+void CTelvoClient::OnEvent(unsigned code)
+{
+    Admit(MakeConEvent(code), "ConEvent");
+}
+
+void CTelvoClient::Admit(std::string message, std::string kept)
+{
+    const auto isKept = [](const sRxMessage& waiting) { return !waiting.kept.empty(); };
+    std::lock_guard lock(m_csRx);
+    if (IsSingular(kept) && std::any_of(m_rxQueue.begin(), m_rxQueue.end(),
+                                        [&](const sRxMessage& waiting) { return waiting.kept == kept; }))
+        return;
+    if (m_rxQueue.size() >= kRxQueueBound) {
+        const auto oldest = std::find_if_not(m_rxQueue.begin(), m_rxQueue.end(), isKept);
+        if (oldest != m_rxQueue.end())
+            m_rxQueue.erase(oldest);
+        else if (kept.empty())
+            return; // nothing waiting may go for it
+    }
+    m_rxQueue.push_back({std::move(message), std::move(kept)});
 }

@@ -3,9 +3,16 @@
 // queue and a registry of message handlers. The receive thread only appends to the receive
 // queue; the dialog's tick calls Pump, which sends one queued frame and hands one received
 // message to the handler registered under its name, on the dialog's own thread.
+//
+// The receive queue holds at most kRxQueueBound messages, besides the few that no burst from
+// the host may push out: the connection events and one each of "Quit", "QuitClient" and
+// "StopRequest". A message that arrives at a full queue makes room by dropping the oldest
+// waiting message of any other name. A "ConEvent" sent by the host is dropped: only the link
+// makes them.
 
 #include "hostlink/TelvoSocket.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <map>
@@ -54,15 +61,26 @@ public:
     // The number of received messages waiting for Pump.
     int WaitingCount() const;
 
+    static constexpr std::size_t kRxQueueBound = 30;
+
 protected:
     void OnReceive(const std::string& message) override;
     void OnEvent(unsigned code) override;
 
 private:
+    struct sRxMessage {
+        std::string text;
+        // The name of a message that no burst pushes out; empty for every other.
+        std::string kept;
+    };
+
+    // Receive thread: puts a message into the receive queue by the rules above.
+    void Admit(std::string message, std::string kept);
+
     std::mutex m_csHandlers;
     mutable std::mutex m_csRx;
     std::mutex m_csTx;
-    std::list<std::string> m_rxQueue;
+    std::list<sRxMessage> m_rxQueue;
     std::list<std::string> m_txQueue;
     std::map<std::string, CTelvoHandler> m_handlers;
 };

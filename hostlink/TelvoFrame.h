@@ -5,6 +5,7 @@
 #include "platform/WinTypes.h"
 
 #include <string>
+#include <string_view>
 
 // Connection event codes carried by "ConEvent" (only success and drop are raised here).
 constexpr unsigned EVT_CON_SUCCESS = 0;
@@ -28,3 +29,6 @@ std::string MakeConEvent(unsigned code);
 // (no header of at least four characters before the first LF, or fewer than three fields).
 BOOL SplitMessage(const std::string& message, std::string& name, std::string& kind, std::string& seq,
                   std::string& payload);
+
+// The name of a message that splits as above; empty for one that does not.
+std::string MessageName(std::string_view message);

@@ -3,14 +3,17 @@
 #include "hostlink/TelvoFrame.h"
 #include "platform/TickClock.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
+#include <fcntl.h>
 #include <mutex>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <system_error>
@@ -24,8 +27,10 @@ struct CTelvoSocket::sRxLink {
     const int fd;
     // Set by this side before it shuts the socket down, so the thread raises no drop for it.
     std::atomic<bool> closing{false};
-    // Bytes read after the end of the last message: the start of the next one.
+    // Bytes read after the end of the last message: the start of the next one, and when
+    // they arrived.
     std::string carry;
+    std::uint32_t carryAt = 0;
 
     std::mutex state;
     std::condition_variable changed;
@@ -48,6 +53,7 @@ namespace {
 
 constexpr int kChunkBytes = 127;
 constexpr std::uint32_t kMessageBudgetMs = 500;
+constexpr int kConnectTimeoutMs = 2000;
 
 // poll with EINTR retried: > 0 ready, 0 timed out, < 0 failed.
 int WaitFor(int fd, short events, int timeoutMs)
@@ -60,14 +66,42 @@ int WaitFor(int fd, short events, int timeoutMs)
     return rc;
 }
 
+// Connects the socket within kConnectTimeoutMs: a host whose accept queue is full, or a peer
+// that does not answer, must not hold the dialog for minutes. A signal does not end the wait.
+bool ConnectWithin(int fd, const sockaddr_in& address)
+{
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0)
+        return false;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        if (errno != EINPROGRESS && errno != EINTR)
+            return false;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(kConnectTimeoutMs);
+        pollfd p{fd, POLLOUT, 0};
+        int rc;
+        do {
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
+            rc = ::poll(&p, 1, static_cast<int>(std::max<long long>(left, 0)));
+        } while (rc < 0 && errno == EINTR);
+        int error = 0;
+        socklen_t size = sizeof error;
+        if (rc <= 0 || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &size) != 0 || error != 0)
+            return false;
+    }
+    // Receiving and sending wait with poll, then make blocking calls.
+    return ::fcntl(fd, F_SETFL, flags) == 0;
+}
+
 bool IsConnectionLoss(int error)
 {
     return error == EINVAL || error == ENETRESET || error == ECONNABORTED || error == ECONNRESET;
 }
 
 // Feeds bytes into the message being received; TRUE when its terminator arrived. LF bytes at the
-// start of a message are skipped; whatever follows the terminator goes to rest.
-bool TakeBytes(std::string& message, char& prev, const char* bytes, std::size_t count, std::string& rest)
+// start of a message are skipped; whatever follows the terminator goes to rest, received at now.
+bool TakeBytes(std::string& message, char& prev, const char* bytes, std::size_t count, std::string& rest,
+               std::uint32_t& restAt, std::uint32_t now)
 {
     for (std::size_t i = 0; i < count; ++i) {
         const char c = bytes[i];
@@ -76,6 +110,7 @@ bool TakeBytes(std::string& message, char& prev, const char* bytes, std::size_t 
         message += c;
         if (prev == '\n' && c == '\n') {
             rest.append(bytes + i + 1, count - i - 1);
+            restAt = now;
             return true;
         }
         prev = c;
@@ -119,7 +154,7 @@ BOOL CTelvoSocket::ConnectTo(const char* host, const char* port, int family, int
         address.sin_addr.s_addr = htonl(ResolveAddress(host));
     }
     address.sin_port = htons(ParsePort(port));
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    if (!ConnectWithin(fd, address)) {
         ::close(fd);
         return FALSE;
     }
@@ -247,7 +282,6 @@ int CTelvoSocket::ReceiveMessage(sRxLink& link, std::string& out, int timeoutMs)
 {
     if (link.closing.load())
         return -1;
-    const std::uint32_t start = platform::TickNow();
     std::string message;
     char prev = '\0';
     bool lost = false;
@@ -255,7 +289,12 @@ int CTelvoSocket::ReceiveMessage(sRxLink& link, std::string& out, int timeoutMs)
     // A complete message already held is handed over before any further wait.
     std::string held;
     held.swap(link.carry);
-    bool complete = TakeBytes(message, prev, held.data(), held.size(), link.carry);
+    const std::uint32_t heldAt = link.carryAt;
+    bool complete = TakeBytes(message, prev, held.data(), held.size(), link.carry, link.carryAt, heldAt);
+    // The message's budget runs from its first byte, not from the start of the wait for it.
+    std::optional<std::uint32_t> start;
+    if (!message.empty())
+        start = heldAt;
 
     while (!complete) {
         if (WaitFor(link.fd, POLLIN, timeoutMs) <= 0)
@@ -265,9 +304,13 @@ int CTelvoSocket::ReceiveMessage(sRxLink& link, std::string& out, int timeoutMs)
         do {
             n = ::recv(link.fd, chunk, kChunkBytes, 0);
         } while (n < 0 && errno == EINTR);
+        const std::uint32_t now = platform::TickNow();
         const bool received = n > 0;
         if (received) {
-            complete = TakeBytes(message, prev, chunk, static_cast<std::size_t>(n), link.carry);
+            complete =
+                TakeBytes(message, prev, chunk, static_cast<std::size_t>(n), link.carry, link.carryAt, now);
+            if (!start && !message.empty())
+                start = now;
         } else {
             const int error = n < 0 ? errno : 0;
             char peek;
@@ -281,7 +324,7 @@ int CTelvoSocket::ReceiveMessage(sRxLink& link, std::string& out, int timeoutMs)
                     break;
             }
         }
-        if (platform::TickNow() - start > kMessageBudgetMs || !received)
+        if ((start && now - *start > kMessageBudgetMs) || !received)
             break;
     }
     if (!complete) {

@@ -27,8 +27,9 @@ public:
     BOOL IsConnected() const;
     BOOL IsThreadRunning() const;
 
-    // Blocking connect to an IPv4 host ("127.0.0.1", a name, or nullptr for this machine's
-    // name) and port (decimal or a service name). FALSE when already connected or on failure.
+    // Connect to an IPv4 host ("127.0.0.1", a name, or nullptr for this machine's name) and port
+    // (decimal or a service name), waiting at most 2 s, signals notwithstanding. FALSE when
+    // already connected, on failure or on time-out.
     BOOL ConnectTo(const char* host, const char* port, int family, int type);
 
     // Starts the receive thread on the connected socket; FALSE when one exists, the socket is

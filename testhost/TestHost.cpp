@@ -28,8 +28,11 @@ struct TestHost::Connection {
     std::string pending; // the frame being received
     char prev = '\0';
     int requests = 0;
-    std::vector<Frame> frames;
-    std::vector<Clock::time_point> replyTimes;
+    // The last kKeptFrames frames and reply times, and how many there were in all.
+    std::deque<Frame> frames;
+    std::deque<Clock::time_point> replyTimes;
+    std::size_t frameCount = 0;
+    std::size_t replyCount = 0;
     std::deque<Action> outbox;
 };
 
@@ -54,6 +57,13 @@ Frame SplitFrame(std::string raw, Clock::time_point at)
     return f;
 }
 
+template <class T> void Keep(std::deque<T>& kept, T item)
+{
+    kept.push_back(std::move(item));
+    if (kept.size() > kKeptFrames)
+        kept.pop_front();
+}
+
 void WriteAll(int fd, const std::string& bytes)
 {
     std::size_t done = 0;
@@ -73,6 +83,16 @@ std::string FrameBytes(const std::string& name, const std::string& kind, const s
                        const std::string& payload)
 {
     return name + "," + kind + "," + seq + "\n" + payload + "\n\n";
+}
+
+std::string FloodBytes(const std::string& name, const std::string& payload, int count)
+{
+    const std::string frame = FrameBytes(name, "1", "0", payload);
+    std::string bytes;
+    bytes.reserve(frame.size() * static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i)
+        bytes += frame;
+    return bytes;
 }
 
 TestHost::TestHost(std::uint16_t port) : m_port(port)
@@ -213,17 +233,37 @@ int TestHost::OpenConnectionCount() const
 std::vector<Frame> TestHost::Frames(int connection) const
 {
     std::lock_guard lock(m_mutex);
-    if (connection < 0 || connection >= static_cast<int>(m_connections.size()))
-        return {};
-    return m_connections[static_cast<std::size_t>(connection)]->frames;
+    const Connection* c = Find(connection);
+    return c ? std::vector<Frame>(c->frames.begin(), c->frames.end()) : std::vector<Frame>();
 }
 
 std::vector<Clock::time_point> TestHost::ReplyTimes(int connection) const
 {
     std::lock_guard lock(m_mutex);
+    const Connection* c = Find(connection);
+    return c ? std::vector<Clock::time_point>(c->replyTimes.begin(), c->replyTimes.end())
+             : std::vector<Clock::time_point>();
+}
+
+std::size_t TestHost::FrameCount(int connection) const
+{
+    std::lock_guard lock(m_mutex);
+    const Connection* c = Find(connection);
+    return c ? c->frameCount : 0;
+}
+
+std::size_t TestHost::ReplyCount(int connection) const
+{
+    std::lock_guard lock(m_mutex);
+    const Connection* c = Find(connection);
+    return c ? c->replyCount : 0;
+}
+
+const TestHost::Connection* TestHost::Find(int connection) const
+{
     if (connection < 0 || connection >= static_cast<int>(m_connections.size()))
-        return {};
-    return m_connections[static_cast<std::size_t>(connection)]->replyTimes;
+        return nullptr;
+    return m_connections[static_cast<std::size_t>(connection)].get();
 }
 
 template <class Pred> bool TestHost::WaitUntil(int timeoutMs, Pred pred) const
@@ -240,16 +280,16 @@ bool TestHost::WaitForConnections(int count, int timeoutMs) const
 bool TestHost::WaitForFrames(int connection, std::size_t count, int timeoutMs) const
 {
     return WaitUntil(timeoutMs, [&] {
-        return connection >= 0 && connection < static_cast<int>(m_connections.size()) &&
-               m_connections[static_cast<std::size_t>(connection)]->frames.size() >= count;
+        const Connection* c = Find(connection);
+        return c && c->frameCount >= count;
     });
 }
 
 bool TestHost::WaitForClosed(int connection, int timeoutMs) const
 {
     return WaitUntil(timeoutMs, [&] {
-        return connection >= 0 && connection < static_cast<int>(m_connections.size()) &&
-               !m_connections[static_cast<std::size_t>(connection)]->open;
+        const Connection* c = Find(connection);
+        return c && !c->open;
     });
 }
 
@@ -388,11 +428,13 @@ std::vector<Frame> TestHost::Read(Connection& c)
             continue;
         c.pending += byte;
         if (c.prev == '\n' && byte == '\n') {
-            c.frames.push_back(SplitFrame(std::move(c.pending), now));
+            Frame frame = SplitFrame(std::move(c.pending), now);
             c.pending.clear();
             c.prev = '\0';
-            if (c.frames.back().name == "DataRequest")
-                requests.push_back(c.frames.back());
+            ++c.frameCount;
+            if (frame.name == "DataRequest")
+                requests.push_back(frame);
+            Keep(c.frames, std::move(frame));
             continue;
         }
         c.prev = byte;
@@ -440,8 +482,10 @@ void TestHost::RunDueActions()
                 break;
             }
             WriteAll(c->fd, action.bytes);
-            if (action.kind == Action::Reply)
-                c->replyTimes.push_back(Clock::now());
+            if (action.kind == Action::Reply) {
+                ++c->replyCount;
+                Keep(c->replyTimes, Clock::now());
+            }
         }
     }
     m_changed.notify_all();

@@ -26,12 +26,16 @@
 // Every send and close is done by the host's own thread in the order asked for, without
 // blocking the caller; Flush waits for them.
 //
+// Of each connection the host keeps the last kKeptFrames frames received and reply times, so
+// that it runs for hours beside a plug-in; FrameCount and ReplyCount count them all.
+//
 // Connections are numbered from 0 in the order they were accepted; -1 means every open one.
 // The host's lock (kHostLockName) is not taken here: a test that starts a plug-in on port 2000
 // holds platform::NamedLock(testhost::kHostLockName) itself, in its own runtime directory.
 
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -49,6 +53,8 @@ using Clock = std::chrono::steady_clock;
 
 // The lock by which the plug-ins see that the host runs.
 inline constexpr const char* kHostLockName = "Diagnoma-Running";
+
+inline constexpr std::size_t kKeptFrames = 10000;
 
 // One frame as the host received it.
 struct Frame {
@@ -79,6 +85,9 @@ enum class CloseMode { Fin, Rst };
 std::string FrameBytes(const std::string& name, const std::string& kind, const std::string& seq,
                        const std::string& payload);
 
+// count frames of that name and payload (kind 1, seq 0) back to back, to be sent in one write.
+std::string FloodBytes(const std::string& name, const std::string& payload, int count);
+
 class TestHost {
 public:
     // (connection, number of the request on that connection from 0, the request)
@@ -108,6 +117,8 @@ public:
 
     std::vector<Frame> Frames(int connection) const;
     std::vector<Clock::time_point> ReplyTimes(int connection) const;
+    std::size_t FrameCount(int connection) const;
+    std::size_t ReplyCount(int connection) const;
 
     bool WaitForConnections(int count, int timeoutMs = 5000) const;
     bool WaitForFrames(int connection, std::size_t count, int timeoutMs = 5000) const;
@@ -132,6 +143,7 @@ private:
     void Serve();
     void Enqueue(int connection, std::vector<Action> actions);
     void Wake() const;
+    const Connection* Find(int connection) const;
     void Accept();
     // The frames that came in complete; "DataRequest" ones are answered by Answer.
     std::vector<Frame> Read(Connection& c);

@@ -6,13 +6,16 @@
 #include "testhost/TestHost.h"
 
 #include <atomic>
+#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -39,6 +42,8 @@ const char* const kUsage =
     "                     accept       accept connections again\n"
     "                     silent       stop answering requests\n"
     "                     talk         answer requests again\n"
+    "                     flood N      send N replies (1 to 100000) in one write, to try a\n"
+    "                                  plug-in under a burst\n"
     "                     status       print the connections and the frames received\n"
     "                     exit         end the host\n"
     "  --help           show this text\n"
@@ -46,7 +51,12 @@ const char* const kUsage =
     "Without --commands the host runs until it is interrupted (Ctrl+C).\n"
     "Example: build/bin/testhost & build/bin/verbrix\n";
 
+constexpr int kMaxFlood = 100000;
+
 std::atomic<bool> g_stop{false};
+
+// The payload of the reply the host sends now.
+using PayloadFn = std::function<std::string()>;
 
 void OnSignal(int)
 {
@@ -58,16 +68,30 @@ void PrintStatus(const testhost::TestHost& host)
     std::printf("%d connection(s), %d open\n", host.ConnectionCount(), host.OpenConnectionCount());
     for (int i = 0; i < host.ConnectionCount(); ++i)
         std::printf("  %d: %s, %zu frame(s) received, %zu repl(ies) sent\n", i,
-                    host.IsOpen(i) ? "open" : "closed", host.Frames(i).size(), host.ReplyTimes(i).size());
+                    host.IsOpen(i) ? "open" : "closed", host.FrameCount(i), host.ReplyCount(i));
     std::fflush(stdout);
 }
 
+// "flood N": N replies in one write.
+void Flood(testhost::TestHost& host, const PayloadFn& payload, std::string_view count)
+{
+    int n = 0;
+    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), n);
+    if (error != std::errc() || end != count.data() + count.size() || n < 1 || n > kMaxFlood) {
+        std::printf("flood needs a count from 1 to %d\n", kMaxFlood);
+        return;
+    }
+    host.SendRaw(testhost::FloodBytes("DataReply", payload(), n));
+}
+
 // Runs one command; false for "exit".
-bool Command(testhost::TestHost& host, const std::string& line)
+bool Command(testhost::TestHost& host, const PayloadFn& payload, const std::string& line)
 {
     if (line == "exit")
         return false;
-    if (line == "quit")
+    if (line.rfind("flood ", 0) == 0)
+        Flood(host, payload, std::string_view(line).substr(6));
+    else if (line == "quit")
         host.SendQuit();
     else if (line == "quitclient")
         host.SendQuitClient();
@@ -131,14 +155,15 @@ int main(int argc, char** argv)
         return 1;
     }
     const auto start = std::chrono::steady_clock::now();
-    if (reply) {
-        host.SetReplyPayload(reply);
-    } else {
-        host.SetReplyScript([start, obd](int, int, const testhost::Frame&) -> std::optional<testhost::Reply> {
-            const std::chrono::duration<double> t = std::chrono::steady_clock::now() - start;
-            return testhost::Reply{testhost::DrivePayload(testhost::DriveAt(t.count()), obd)};
-        });
-    }
+    const PayloadFn payload = [start, obd, reply]() -> std::string {
+        if (reply)
+            return reply;
+        const std::chrono::duration<double> t = std::chrono::steady_clock::now() - start;
+        return testhost::DrivePayload(testhost::DriveAt(t.count()), obd);
+    };
+    host.SetReplyScript([payload](int, int, const testhost::Frame&) -> std::optional<testhost::Reply> {
+        return testhost::Reply{payload()};
+    });
     std::printf("testhost: listening on 127.0.0.1 port %d\n", host.Port());
     std::fflush(stdout);
 
@@ -146,7 +171,7 @@ int main(int argc, char** argv)
     std::signal(SIGTERM, OnSignal);
     if (commands) {
         std::string line;
-        while (!g_stop && std::getline(std::cin, line) && Command(host, line)) {
+        while (!g_stop && std::getline(std::cin, line) && Command(host, payload, line)) {
         }
         host.Flush(1000);
     } else {

@@ -1,25 +1,15 @@
 #include "verbrix/Consumption.h"
 
 #include "hostlink/ExtractField.h"
+#include "hostlink/FieldSearch.h"
 #include "platform/Numbers.h"
 #include "platform/TickClock.h"
 #include "verbrix/Resource.h"
 
 #include <cfloat>
-#include <climits>
 #include <cmath>
 
 namespace {
-
-int Length(std::string_view payload)
-{
-    return payload.size() > INT_MAX ? INT_MAX : static_cast<int>(payload.size());
-}
-
-BOOL Field(std::string& out, std::string_view payload, int index)
-{
-    return ExtractField(out, payload.data(), Length(payload), index, ',', '\\');
-}
 
 // A value field read as the C library reads a number; a text that does not begin with one
 // reads as 0, and so do infinities and NaN, so that no sum is spoilt for good.
@@ -35,34 +25,13 @@ float ToSingle(double value)
     return value > FLT_MAX ? FLT_MAX : (value < -FLT_MAX ? -FLT_MAX : static_cast<float>(value));
 }
 
-// Where the field after the one starting at start begins (past the next comma that no backslash
-// escapes, the rule of ExtractField); len + 1 when that field is the last.
-int NextFieldStart(const char* text, int len, int start)
-{
-    for (int pos = start; pos < len; ++pos)
-        if (text[pos] == ',' && (pos == 0 || text[pos - 1] != '\\'))
-            return pos + 1;
-    return len + 1;
-}
-
 // Index of the value belonging to the first field that holds the unit text, the value standing
 // offset fields before its unit; -1 when there is none. A unit closer to the start than the
-// offset has no value before it, so the search goes on past it. Each field is taken from its
-// own start, so that a long reply costs one reading, not one per field.
+// offset has no value before it, so the search goes on past it.
 int FindValueField(std::string_view payload, const char* unit, int offset)
 {
-    const char* text = payload.data();
-    const int len = Length(payload);
-    std::string field;
-    for (int i = 0, start = 0; len > 0 && start <= len; ++i, start = NextFieldStart(text, len, start)) {
-        if (start < len)
-            ExtractField(field, text + start, len - start, 0, ',', '\\');
-        else
-            field.clear(); // the empty field after a closing comma
-        if (i >= offset && field.find(unit) != std::string::npos)
-            return i - offset;
-    }
-    return -1;
+    const int at = FindFieldContaining(payload, unit, ',', '\\', offset);
+    return at < 0 ? -1 : at - offset;
 }
 
 std::string Formatted(double value)
@@ -82,7 +51,7 @@ CReplyVerdict CConsumption::OnHostDataReply(std::string_view kind, std::string_v
 CReplyVerdict CConsumption::DetectFields(std::string_view payload)
 {
     std::string first;
-    if (!Field(first, payload, 0))
+    if (!ExtractField(first, payload, 0))
         return {IDS_NO_DATA, TRUE};
     // OBD replies carry each value four fields before its unit.
     const int offset = first.find("OBD") != std::string::npos ? 4 : 1;
@@ -105,10 +74,10 @@ CReplyVerdict CConsumption::DetectFields(std::string_view payload)
 CReplyVerdict CConsumption::Account(std::string_view payload)
 {
     std::string speedText;
-    if (!Field(speedText, payload, m_nSpeedField))
+    if (!ExtractField(speedText, payload, m_nSpeedField))
         return {IDS_NO_SPEED, FALSE};
     std::string rateText;
-    if (!Field(rateText, payload, m_nFuelRateField))
+    if (!ExtractField(rateText, payload, m_nFuelRateField))
         return {IDS_NO_FUEL_RATE, FALSE};
 
     const double v = ReadValue(speedText);

@@ -1,10 +1,12 @@
-// A plug-in's tick (queue a request, Pump with a reply waiting) and the rate at which replies
-// pass the receive thread and Pump, against the stand-in host on loopback.
+// A plug-in's tick (queue a request, Pump with a reply waiting), the rate at which replies
+// pass the receive thread and Pump, and a flood into a queue nobody empties, against the
+// stand-in host on loopback.
 
 #include "hostlink/TelvoClient.h"
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
 
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <thread>
 
@@ -80,7 +82,45 @@ void BM_RepliesThroughTheReceiveThread(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * burst);
     state.SetBytesProcessed(state.iterations() * static_cast<long>(frames.size()));
 }
-BENCHMARK(BM_RepliesThroughTheReceiveThread)->Arg(1)->Arg(100)->UseRealTime();
+// Bursts up to what the receive queue keeps, so that every reply is handed out.
+BENCHMARK(BM_RepliesThroughTheReceiveThread)->Arg(1)->Arg(CTelvoClient::kRxQueueBound)->UseRealTime();
+
+// A client that counts what its receive thread hands to the queue.
+class FloodedClient : public CTelvoClient {
+public:
+    ~FloodedClient() override { Disconnect(); }
+    std::atomic<long> arrived{0};
+
+protected:
+    void OnReceive(const std::string& message) override
+    {
+        CTelvoClient::OnReceive(message);
+        ++arrived;
+    }
+};
+
+// A burst that nobody pumps: the receive thread reads it and keeps the queue at its bound.
+void BM_FloodIntoAFullQueue(benchmark::State& state)
+{
+    const int burst = static_cast<int>(state.range(0));
+    testhost::TestHost host;
+    FloodedClient client;
+    if (!client.Connect("", host.Port()) || !host.WaitForConnections(1)) {
+        state.SkipWithError("no connection");
+        return;
+    }
+    const std::string frames = testhost::FloodBytes("DataReply", kPayload, burst);
+    for (auto _ : state) {
+        const long target = client.arrived.load() + burst;
+        host.SendRaw(frames);
+        while (client.arrived.load() < target)
+            std::this_thread::yield();
+    }
+    state.counters["waiting"] = client.WaitingCount();
+    state.SetItemsProcessed(state.iterations() * burst);
+    state.SetBytesProcessed(state.iterations() * static_cast<long>(frames.size()));
+}
+BENCHMARK(BM_FloodIntoAFullQueue)->Arg(10000)->UseRealTime();
 
 } // namespace
 

@@ -142,6 +142,88 @@ TEST_F(LinkTest, AConnectionEventWaitsForThePump)
     EXPECT_EQ(recorder.messages[0].payload, "Event=EVT_CON_DROP");
 }
 
+// A burst from the host, and what the handlers then get, in order, as "name payload".
+struct BurstCase {
+    const char* what;
+    std::vector<std::string> frames;
+    bool dropAfter; // the host closes the connection after the burst
+    std::vector<std::string> handled;
+    friend void PrintTo(const BurstCase& c, std::ostream* os) { *os << c.what; }
+};
+
+std::vector<std::string> Replies(int from, int to)
+{
+    std::vector<std::string> frames;
+    for (int i = from; i < to; ++i)
+        frames.push_back(FrameBytes("DataReply", "1", "0", std::to_string(i)));
+    return frames;
+}
+
+std::vector<std::string> Dispatched(int from, int to)
+{
+    std::vector<std::string> handled;
+    for (int i = from; i < to; ++i)
+        handled.push_back("DataReply " + std::to_string(i));
+    return handled;
+}
+
+template <class... Lists> std::vector<std::string> Join(const Lists&... lists)
+{
+    std::vector<std::string> joined;
+    (joined.insert(joined.end(), lists.begin(), lists.end()), ...);
+    return joined;
+}
+
+const std::string kQuit = FrameBytes("Quit", "1", "0", "");
+const std::string kQuitClient = FrameBytes("QuitClient", "1", "0", "");
+const std::string kStop = FrameBytes("StopRequest", "1", "0", "");
+const std::string kFakeDrop = FrameBytes("ConEvent", "1", "0", "Event=EVT_CON_DROP");
+
+std::vector<BurstCase> BurstCases()
+{
+    return {
+        {"a burst leaves the newest 30 waiting", Replies(0, 100), false, Dispatched(70, 100)},
+        {"a Quit behind a burst is kept", Join(Replies(0, 100), std::vector{kQuit}), false,
+         Join(Dispatched(71, 100), std::vector<std::string>{"Quit "})},
+        {"a Quit ahead of a burst stays first", Join(std::vector{kQuit}, Replies(0, 100)), false,
+         Join(std::vector<std::string>{"Quit "}, Dispatched(71, 100))},
+        {"one waiting Quit, QuitClient and StopRequest each is enough",
+         Join(std::vector{kStop, kQuit, kQuitClient, kQuit, kQuitClient},
+              std::vector<std::string>(1000, kStop), Replies(0, 3)),
+         false, Join(std::vector<std::string>{"StopRequest ", "Quit ", "QuitClient "}, Dispatched(0, 3))},
+        {"a ConEvent from the host is dropped",
+         Join(std::vector{kFakeDrop}, Replies(0, 2), std::vector<std::string>(4, kFakeDrop)), false,
+         Dispatched(0, 2)},
+        {"a lost connection behind a burst is reported", Replies(0, 100), true,
+         Join(Dispatched(71, 100), std::vector<std::string>{"ConEvent Event=EVT_CON_DROP"})},
+    };
+}
+
+class Burst : public LinkTest, public ::testing::WithParamInterface<BurstCase> {};
+
+TEST_P(Burst, TheReceiveQueueStaysBoundedAndKeepsWhatMatters)
+{
+    const BurstCase& c = GetParam();
+    Connect();
+    std::string bytes;
+    for (const std::string& frame : c.frames)
+        bytes += frame;
+    host.SendRaw(bytes);
+    if (c.dropAfter)
+        host.CloseConnection(0);
+    ASSERT_TRUE(client.WaitReceived(1 + static_cast<int>(c.frames.size()) + (c.dropAfter ? 1 : 0)));
+    EXPECT_EQ(client.WaitingCount(), static_cast<int>(c.handled.size()));
+    while (client.Pump() != 0) {
+    }
+    std::vector<std::string> handled;
+    for (const Handled& m : recorder.messages)
+        handled.push_back(m.name + " " + m.payload);
+    EXPECT_EQ(handled, c.handled);
+    EXPECT_EQ(client.WaitingCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(FromTheHost, Burst, ::testing::ValuesIn(BurstCases()));
+
 void Count(void* context, std::string*, std::string*, std::string*)
 {
     ++*static_cast<int*>(context);

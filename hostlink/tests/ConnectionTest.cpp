@@ -4,9 +4,12 @@
 #include "hostlink/ConEvent.h"
 #include "hostlink/TelvoFrame.h"
 
+#include <arpa/inet.h>
 #include <csignal>
+#include <netinet/in.h>
 #include <pthread.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -123,9 +126,81 @@ TEST_F(LinkTest, AConnectWhoseReceiverCannotStartLeavesNoHalfOpenLink)
     EXPECT_EQ(client.Connect("", host.Port()), TRUE);
 }
 
-// A signal handler that does nothing, installed without SA_RESTART, so waits and reads are
-// interrupted.
+// A signal handler that does nothing, installed for SIGUSR1 without SA_RESTART while it lives,
+// so that waits, reads and connects are interrupted.
 void Nothing(int) {}
+
+class InterruptingSignal {
+public:
+    InterruptingSignal()
+    {
+        struct sigaction action {};
+        action.sa_handler = &Nothing;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGUSR1, &action, &m_old);
+    }
+    ~InterruptingSignal() { sigaction(SIGUSR1, &m_old, nullptr); }
+    InterruptingSignal(const InterruptingSignal&) = delete;
+    InterruptingSignal& operator=(const InterruptingSignal&) = delete;
+
+private:
+    struct sigaction m_old {};
+};
+
+// A listener whose accept queue is full, as a host's is that has stopped accepting: a connect
+// to it waits until the listener takes the waiting connection.
+class FullListener {
+public:
+    FullListener()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        ::listen(m_fd, 0);
+        ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&address), &size);
+        m_port = ntohs(address.sin_port);
+        // Backlog 0 holds one connection; this one fills it.
+        m_filler = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        m_filled = ::connect(m_filler, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~FullListener()
+    {
+        for (const int fd : {m_accepted, m_filler, m_fd})
+            if (fd >= 0)
+                ::close(fd);
+    }
+    FullListener(const FullListener&) = delete;
+    FullListener& operator=(const FullListener&) = delete;
+
+    bool Filled() const { return m_filled; }
+    std::uint16_t Port() const { return m_port; }
+    // Takes the filler, so that a connect waiting meanwhile gets in at its next attempt.
+    void Accept() { m_accepted = ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC); }
+
+private:
+    int m_fd = -1;
+    int m_filler = -1;
+    int m_accepted = -1;
+    bool m_filled = false;
+    std::uint16_t m_port = 0;
+};
+
+TEST(ConnectTimeOut, AHostThatDoesNotAcceptIsGivenUpAfterTwoSeconds)
+{
+    FullListener listener;
+    ASSERT_TRUE(listener.Filled());
+    CountingClient client;
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(client.Connect("", listener.Port()), FALSE);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(1900));
+    EXPECT_LT(took, std::chrono::milliseconds(4000));
+    EXPECT_EQ(client.IsConnected(), FALSE);
+    EXPECT_EQ(client.IsThreadRunning(), FALSE);
+}
 
 class ThreadClient : public CountingClient {
 public:
@@ -144,14 +219,36 @@ protected:
     }
 };
 
+TEST(Interrupts, AConnectIsWaitedForUntilTheHostAccepts)
+{
+    const InterruptingSignal interrupting;
+    FullListener listener;
+    ASSERT_TRUE(listener.Filled());
+    CountingClient client;
+    std::atomic<bool> done{false};
+    BOOL connected = FALSE;
+    std::thread connecting([&] {
+        connected = client.Connect("", listener.Port());
+        done = true;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    bool accepted = false;
+    while (!done.load()) {
+        pthread_kill(connecting.native_handle(), SIGUSR1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (!accepted && std::chrono::steady_clock::now() - start > std::chrono::milliseconds(300)) {
+            listener.Accept();
+            accepted = true;
+        }
+    }
+    connecting.join();
+    EXPECT_EQ(connected, TRUE);
+    EXPECT_TRUE(client.WaitReceived(1)); // the success event
+}
+
 TEST(Interrupts, AnInterruptedWaitOrReadIsRetried)
 {
-    struct sigaction action {};
-    action.sa_handler = &Nothing;
-    sigemptyset(&action.sa_mask);
-    struct sigaction old {};
-    sigaction(SIGUSR1, &action, &old);
-
+    const InterruptingSignal interrupting;
     testhost::TestHost host(0);
     ThreadClient client;
     Recorder recorder(client, {"ConEvent", "DataReply"});
@@ -175,7 +272,6 @@ TEST(Interrupts, AnInterruptedWaitOrReadIsRetried)
     }
     ASSERT_TRUE(PumpUntil(client, [&] { return recorder.messages.size() == kFrames + 1; }));
     client.Disconnect();
-    sigaction(SIGUSR1, &old, nullptr);
 
     EXPECT_EQ(Events(recorder), std::vector<std::string>{"EVT_CON_SUCCESS"});
     for (int i = 0; i < kFrames; ++i) {

@@ -1,6 +1,9 @@
 #include "hostlink/ExtractField.h"
 
+#include <climits>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/mman.h>
 
 namespace {
 
@@ -22,6 +25,9 @@ TEST_P(ExtractFieldCases, ReadsTheField)
     EXPECT_EQ(ExtractField(out, text.data(), static_cast<int>(text.size()), c.index, c.sep, '\\'),
               c.found ? TRUE : FALSE);
     EXPECT_EQ(out, c.field);
+    std::string viewed = "untouched";
+    EXPECT_EQ(ExtractField(viewed, std::string_view(text), c.index, c.sep), c.found ? TRUE : FALSE);
+    EXPECT_EQ(viewed, c.field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -41,6 +47,21 @@ TEST(ExtractField, NoTextLeavesTheOutputAlone)
     EXPECT_EQ(ExtractField(out, "a,b", 0, 0, ',', '\\'), FALSE);
     EXPECT_EQ(ExtractField(out, nullptr, 3, 0, ',', '\\'), FALSE);
     EXPECT_EQ(out, "kept");
+}
+
+TEST(ExtractField, ATextLongerThanAnIntCountsIsReadUpToThatLength)
+{
+    // Pages never written read as zeros and take no memory.
+    const std::size_t size = std::size_t{INT_MAX} + 4097;
+    void* pages =
+        ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(pages, MAP_FAILED);
+    std::memcpy(pages, "a,b,", 4);
+    const std::string_view text(static_cast<const char*>(pages), size);
+    std::string out;
+    EXPECT_EQ(ExtractField(out, text, 1), TRUE);
+    EXPECT_EQ(out, "b");
+    ::munmap(pages, size);
 }
 
 } // namespace

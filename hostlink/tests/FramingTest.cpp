@@ -119,7 +119,18 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"next"}},
                       BudgetCase{"completed by the first piece after 500 ms",
                                  {{0, "DataReply,1,0\nab"}, {300, "cd"}, {700, "ef\n\n"}},
-                                 {"abcdef"}}));
+                                 {"abcdef"}},
+                      // The wait for a message's first byte is not part of its budget.
+                      BudgetCase{"counted from the first byte",
+                                 {{400, "DataReply,1,0\nab"}, {700, "cd"}, {850, "ef\n\n"}},
+                                 {"abcdef"}},
+                      // A message that began behind another in one read began then.
+                      BudgetCase{"begun in the read that ended the message before",
+                                 {{0, FrameBytes("DataReply", "1", "0", "first") + "DataReply,1,1\nab"},
+                                  {300, "cd"},
+                                  {501, "ef"},
+                                  {600, "\n\n"}},
+                                 {"first"}}));
 
 TEST_F(LinkTest, AConnectionEventReachesItsHandlerAsKindOneSeqZero)
 {

@@ -70,7 +70,8 @@ inline void PumpFor(CTelvoClient& client, int ms)
         client, [] { return false; }, ms);
 }
 
-// A client that counts the messages its receive thread queued.
+// A client that counts the messages its receive thread handed to the queue: those received and
+// the connection events, whether the queue kept them or not.
 class CountingClient : public CTelvoClient {
 public:
     ~CountingClient() override { Disconnect(); } // before this part goes, as the thread calls into it
@@ -91,6 +92,11 @@ protected:
     void OnReceive(const std::string& message) override
     {
         CTelvoClient::OnReceive(message);
+        ++m_nReceived;
+    }
+    void OnEvent(unsigned code) override
+    {
+        CTelvoClient::OnEvent(code);
         ++m_nReceived;
     }
 

@@ -70,6 +70,9 @@ std::string g_strUnitL100km;
 std::string g_strUnitGalPerHour;
 std::string g_strLogPath;
 std::string g_strLogFileName;
+std::array<int, kScopeSlots> g_nLogGroup;
+std::array<double, kLogRows> g_dLogTime;
+BOOL g_bRewound;
 
 std::string g_szPrefsText;
 int g_nPrefsTextLen;
@@ -173,6 +176,9 @@ void ResetOwnState()
     g_strUnitGalPerHour.clear();
     g_strLogPath = "bogus";
     g_strLogFileName.clear();
+    g_nLogGroup.fill(-1);
+    g_dLogTime.fill(0.0);
+    g_bRewound = FALSE;
 
     g_szPrefsText.clear();
     g_nPrefsTextLen = 0;

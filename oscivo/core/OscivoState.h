@@ -128,6 +128,12 @@ extern std::string g_strUnitGalPerHour;
 extern std::string g_strLogPath;     // full path of the chosen log
 extern std::string g_strLogFileName; // its file name, shown in the title while it plays
 
+// The log being played: filled by its header reader and its line converter
+inline constexpr int kLogRows = 3;
+extern std::array<int, kScopeSlots> g_nLogGroup; // each slot's group; -1 for none
+extern std::array<double, kLogRows> g_dLogTime;  // time column of each row in the line converted last
+extern BOOL g_bRewound; // the second Stop rewound the log: the chooser opens it again without a dialog
+
 // Reader state of Prefs.cfg: its first 1024 characters
 inline constexpr int kPrefsTextSize = 1024;
 extern std::string g_szPrefsText;

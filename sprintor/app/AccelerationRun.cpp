@@ -18,11 +18,6 @@ constexpr int kTicksPerStep = 10;
 constexpr float kXAxisStart = 15.0f;
 constexpr float kXAxisGrowth = 5.0f;
 
-BOOL Field(std::string& out, std::string_view payload, int index)
-{
-    return ExtractField(out, payload.data(), static_cast<int>(payload.size()), index, ',', '\\');
-}
-
 } // namespace
 
 RunView AccelerationRun::Start(int nFrom, int nTo, std::string unit)
@@ -143,7 +138,7 @@ void AccelerationRun::FindSpeedColumn(std::string_view payload, RunView& view)
 void AccelerationRun::TakeSpeed(std::string_view payload, float fXMax, RunView& view)
 {
     std::string field;
-    if (!Field(field, payload, m_nSpeedColumn)) {
+    if (!ExtractField(field, payload, m_nSpeedColumn)) {
         End(view);
         view.nMessageId = IDS_BLOCK_SWITCHED;
         return;

@@ -58,4 +58,28 @@ TEST(TestHostProgram, HoldsTheHostLockAndPlaysTheDrive)
     EXPECT_FALSE(platform::NamedLock::Exists(testhost::kHostLockName));
 }
 
+TEST(TestHostProgram, FloodsThePlugInsWithReplies)
+{
+    QProcess p;
+    p.start(Program(), {"--commands", "--reply", "v"});
+    ASSERT_TRUE(p.waitForReadyRead(300000)); // other test runs may hold the port a while
+    p.readAllStandardOutput();
+    RawPeer peer(2000);
+    ASSERT_TRUE(peer.Connected());
+
+    for (const char* wrong : {"flood 0\n", "flood 100001\n", "flood x\n", "flood 5x\n"}) {
+        p.write(wrong);
+        ASSERT_TRUE(p.waitForReadyRead(5000)) << wrong;
+        EXPECT_EQ(p.readAllStandardOutput(), "flood needs a count from 1 to 100000\n") << wrong;
+    }
+    p.write("flood 10000\n");
+    p.waitForBytesWritten(1000);
+    const std::string received = peer.ReadFrames(10000, 10000);
+    EXPECT_TRUE(received == testhost::FloodBytes("DataReply", "v", 10000)) << received.size() << " bytes";
+
+    p.write("exit\n");
+    ASSERT_TRUE(p.waitForFinished(5000));
+    EXPECT_EQ(p.exitCode(), 0);
+}
+
 } // namespace

@@ -4,6 +4,7 @@
 #include "testhost/PortLock.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -72,6 +73,33 @@ TEST(TestHost, StaysSilentWhenAsked)
     host.SetSilent(false);
     peer.Send("DataRequest,1,1\n\n\n");
     EXPECT_EQ(peer.ReadFrames(1), "DataReply,1,0\np\n\n");
+}
+
+TEST(TestHost, KeepsTheLastFramesOfALongConnection)
+{
+    TestHost host;
+    host.SetReplyPayload("p");
+    RawPeer peer(host.Port());
+    ASSERT_TRUE(host.WaitForConnections(1));
+    const std::size_t count = kKeptFrames + 50;
+    std::string requests;
+    for (std::size_t i = 0; i < count; ++i)
+        requests += "DataRequest,1," + std::to_string(i) + "\n\n\n";
+    // The replies are read meanwhile, so that neither side waits for the other to read.
+    std::thread sender([&] { peer.Send(requests); });
+    const std::string replies = peer.ReadFrames(static_cast<int>(count), 10000);
+    sender.join();
+    ASSERT_TRUE(host.WaitForFrames(0, count));
+    ASSERT_TRUE(host.Flush());
+
+    const std::vector<Frame> frames = host.Frames(0);
+    ASSERT_EQ(frames.size(), kKeptFrames);
+    EXPECT_EQ(frames.front().seq, "50");
+    EXPECT_EQ(frames.back().seq, std::to_string(count - 1));
+    EXPECT_EQ(host.FrameCount(0), count);
+    EXPECT_EQ(host.ReplyTimes(0).size(), kKeptFrames);
+    EXPECT_EQ(host.ReplyCount(0), count);
+    EXPECT_EQ(replies.size(), count * std::string("DataReply,1,0\np\n\n").size());
 }
 
 class Closing : public ::testing::TestWithParam<CloseMode> {};

@@ -20,12 +20,18 @@ void CountProbe(void* context, std::string*, std::string*, std::string*)
 TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
 {
     // Messages waiting in the receive queue show every pump: each one hands out exactly one.
+    // The queue keeps 30 at most, so it is topped up as the ticks take them.
     int pumped = 0;
     ASSERT_TRUE(dlg->m_client.RegisterHandler(&pumped, &CountProbe, "Probe"));
-    for (int i = 0; i < 80; ++i)
-        host.SendFrame("Probe");
-    ASSERT_TRUE(host.Flush());
-    QThread::msleep(500);
+    const auto topUp = [&] {
+        const int waiting = dlg->m_client.WaitingCount();
+        for (int i = waiting; i < 20; ++i)
+            host.SendFrame("Probe");
+        for (int ms = 0; dlg->m_client.WaitingCount() < 20 && ms < 5000; ++ms)
+            QThread::msleep(1);
+        return dlg->m_client.WaitingCount() >= 20;
+    };
+    ASSERT_TRUE(topUp());
     dlg->m_client.Pump(); // the connection's own event comes first
     ASSERT_EQ(pumped, 0);
 
@@ -36,6 +42,7 @@ TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
     std::uint32_t greenAt = 0;
     for (int tick = 1; tick <= 60; ++tick) {
         SCOPED_TRACE(tick);
+        ASSERT_TRUE(topUp());
         clock.Advance(50);
         Tick();
         const bool step = tick % 11 == 0 && tick <= 44;
