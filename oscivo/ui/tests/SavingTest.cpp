@@ -1,4 +1,4 @@
-// Closing: what is saved, what is reported, what is removed.
+// What closing and a change of module save, report and remove.
 
 #include "OscivoDialogFixture.h"
 
@@ -7,9 +7,9 @@
 namespace oscivotest {
 namespace {
 
-using Closing = OscivoDialogTest;
+using Saving = OscivoDialogTest;
 
-TEST_F(Closing, BeforeAnyModuleWasIdentifiedNoScalesAreSaved)
+TEST_F(Saving, BeforeAnyModuleWasIdentifiedNoScalesAreSaved)
 {
     host.SetSilent(true);
     Open();
@@ -19,7 +19,7 @@ TEST_F(Closing, BeforeAnyModuleWasIdentifiedNoScalesAreSaved)
     EXPECT_TRUE(QDir(Path("Scaling")).entryList({"*.SCL"}, QDir::Files).isEmpty());
 }
 
-TEST_F(Closing, ScalesThatCannotBeSavedAreReported)
+TEST_F(Saving, ScalesThatCannotBeSavedAreReported)
 {
     // A file where the scaling folder belongs: the module's scales can be neither read nor
     // written.
@@ -36,7 +36,27 @@ TEST_F(Closing, ScalesThatCannotBeSavedAreReported)
     EXPECT_FALSE(dlg->isVisible());
 }
 
-TEST_F(Closing, EscapeClosesAsTheCloseBoxDoes)
+TEST_F(Saving, AModuleSwitchSavesTheScalesOfTheModuleBeforeAndReportsAFailure)
+{
+    OpenAndShow(DriveReply());
+    g_nScaleMax[1][0] = 7000; // as if edited
+    host.SetReplyPayload(testhost::StandardReply("987 654 321", {Entry{1, 0, "850", "/min"}}));
+    ASSERT_TRUE(WaitFor([&] { return QFile::exists(Path("Scaling/987-654-321.SCL")); }));
+    EXPECT_NE(ReadFile("Scaling/123-456-789-AB.SCL").find("1,0,7000,"), std::string::npos);
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    // Where the first module's file was, a folder: its scales can no longer be saved.
+    ASSERT_TRUE(QFile::remove(Path("Scaling/123-456-789-AB.SCL")));
+    ASSERT_TRUE(QDir().mkpath(Path("Scaling/123-456-789-AB.SCL/in the way")));
+    host.SetReplyPayload(testhost::StandardReply(kModule, {Entry{1, 0, "850", "/min"}}));
+    ASSERT_TRUE(WaitFor([&] { return g_szLoadedScaling == "123-456-789-AB.SCL"; }));
+    host.SetReplyPayload(testhost::StandardReply("987 654 321", {Entry{1, 0, "850", "/min"}}));
+    ASSERT_TRUE(WaitFor([&] { return !boxes.Boxes().empty(); }));
+    EXPECT_EQ(boxes.Boxes()[0].text, "Skalierung kann nicht gespeichert werden.");
+    EXPECT_EQ(boxes.Boxes()[0].caption, "Fehler");
+}
+
+TEST_F(Saving, EscapeClosesAsTheCloseBoxDoes)
 {
     {
         QFile pipe(Path("MB-PIPE.TXT"));
@@ -50,7 +70,7 @@ TEST_F(Closing, EscapeClosesAsTheCloseBoxDoes)
     EXPECT_TRUE(WaitFor([&] { return !host.IsOpen(0); }));
 }
 
-TEST_F(Closing, WithoutSaveWindowSizePrefsCfgStaysAsItWas)
+TEST_F(Saving, WithoutSaveWindowSizePrefsCfgStaysAsItWas)
 {
     const std::string stored = "SaveWindowSize=0\r\nWidth=2bc\r\nHeight=1f4\r\n";
     QDir().mkpath(Path("Scaling"));
