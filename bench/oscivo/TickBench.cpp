@@ -37,6 +37,7 @@ void BM_ReplyToScreen(benchmark::State& state)
         g_bStopped = FALSE;
         dlg.OpenSlotMeter(0, 1); // one meter open, as a user has it
         std::vector<std::string> payloads;
+        payloads.reserve(250);
         for (int i = 0; i < 250; ++i)
             payloads.push_back(testhost::DrivePayload(testhost::DriveAt(i * 0.04), false));
         void* context = static_cast<PluginDialog*>(&dlg);

@@ -23,7 +23,6 @@
 namespace {
 
 constexpr UINT kTickMs = 40;
-constexpr UINT kTimerMs = 100; // the dialog's three timers
 
 // The host runs while it holds this lock.
 constexpr const char* kHostLock = "Diagnoma-Running";
@@ -152,7 +151,7 @@ BOOL COscivoDlg::OnInitDialog()
     // Every event of the thread passes the tip, as the dialog's message filter passed it.
     QCoreApplication::instance()->installEventFilter(this);
 
-    m_dlgTimers.SetTimer(IDT_MODE_START, kTimerMs);
+    m_dlgTimers.SetTimer(IDT_MODE_START, kDialogTimerMs);
 
     RegisterHandler("ConEvent", &COscivoDlg::OnHostConEvent);
     RegisterHandler("DataReply", &COscivoDlg::OnHostDataReply);
@@ -183,7 +182,7 @@ void COscivoDlg::OnModeStart()
     m_dlgTimers.KillTimer(IDT_MODE_START);
     const QWidget* load = GetDlgItem(IDC_LOAD);
     QCursor::setPos(mapToGlobal(load->geometry().center()));
-    m_dlgTimers.SetTimer(IDT_TITLE_HINT, kTimerMs);
+    m_dlgTimers.SetTimer(IDT_TITLE_HINT, kDialogTimerMs);
     if (g_bLive) {
         EnableControl(IDC_PAUSE, true);
         g_bStopped = FALSE;
@@ -200,7 +199,7 @@ void COscivoDlg::OnTitleHint()
     m_dlgTimers.KillTimer(IDT_TITLE_HINT);
     if (const auto frame = NextTitleHint()) {
         setWindowTitle(platform::FromCp1252(*frame));
-        m_dlgTimers.SetTimer(IDT_TITLE_HINT, kTimerMs);
+        m_dlgTimers.SetTimer(IDT_TITLE_HINT, kDialogTimerMs);
         return;
     }
     setWindowTitle(platform::FromCp1252(g_strTitle));

@@ -301,7 +301,7 @@ void COscivoDlg::OnSize(int, int cy)
     if (isMinimized() || cy < kMinLayoutHeight)
         return;
     // Started again by every size message: one relayout after the last of a burst.
-    m_dlgTimers.SetTimer(IDT_RELAYOUT, 100);
+    m_dlgTimers.SetTimer(IDT_RELAYOUT, kDialogTimerMs);
 }
 
 void COscivoDlg::Relayout()

@@ -59,7 +59,8 @@ constexpr int IDI_PLAYING = 138;
 constexpr int IDI_STEP_UP = 139;
 constexpr int IDI_STEP_DOWN = 140;
 
-// Dialog timers
+// Dialog timers, each of 100 ms
+constexpr UINT kDialogTimerMs = 100;
 constexpr UINT IDT_MODE_START = 1;
 constexpr UINT IDT_RELAYOUT = 2;
 constexpr UINT IDT_TITLE_HINT = 3;
