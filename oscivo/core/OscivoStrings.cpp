@@ -27,6 +27,8 @@ void InstallOscivoStrings()
         {IDS_ERROR, "Fehler"},
         {IDS_INCOMPLETE, "Bitte Eingabe vervollständigen!"},
         {IDS_MAX_NOT_ABOVE_MIN, "Max.Wert muss größer als Min.Wert sein."},
+        {IDS_PRESETS_FULL, "Mehr als 256 Voreinstellungen sind nicht möglich."},
+        {IDS_PREFS_NOT_SAVED, "Einstellungen können nicht gespeichert werden."},
         {IDS_FIELD, "Feld#"},
         {IDS_LINE, "Linie"},
         {IDS_RANGE_THICKNESS, "Bitte eine ganze Zahl zwischen 0 und 10 eingeben."},

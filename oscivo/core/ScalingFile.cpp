@@ -94,15 +94,21 @@ void ReadDefaultsFile(std::string_view bytes)
     g_nPresetCount = count;
 }
 
+std::string PresetUnitText(std::string_view unit)
+{
+    std::string text;
+    for (const char c : unit)
+        if (c != ',' && c != '\r' && c != '\n' && text.size() < kUnitSize)
+            text.push_back(c);
+    return text;
+}
+
 std::string FormatDefaultsFile()
 {
     std::string out;
     for (int i = 0; i < g_nPresetCount; ++i) {
         const Preset& preset = g_presets[i];
-        std::string unit;
-        for (const char c : preset.unit)
-            if (c != ',' && c != '\r' && c != '\n' && unit.size() < kUnitSize)
-                unit.push_back(c);
+        const std::string unit = PresetUnitText(preset.unit);
         if (unit.empty() || preset.min >= preset.max)
             continue;
         out += unit + platform::FormatC(",%d,%d,", preset.min, preset.max) + kEol;
