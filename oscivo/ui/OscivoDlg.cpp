@@ -6,7 +6,9 @@
 #include "oscivo/core/OscivoStrings.h"
 #include "oscivo/core/PrefsFile.h"
 #include "oscivo/core/TitleHint.h"
+#include "oscivo/ui/About.h"
 #include "oscivo/ui/OscivoIcons.h"
+#include "oscivo/ui/Preferences.h"
 #include "platform/Codec1252.h"
 #include "platform/NamedLock.h"
 #include "platform/WindowStyles.h"
@@ -226,11 +228,20 @@ void COscivoDlg::OnSysCommand(UINT nID, LPARAM)
 {
     switch (nID & 0xFFF0) {
     case IDM_PRINT: m_scope.PrintGraph(); break;
-    case IDM_PREFERENCES:
-        // Whatever the preferences end with, Prefs.cfg holds the settings to show.
+    case IDM_PREFERENCES: {
+        Preferences prefs(this, AvailableScreen(), m_buttonIcons[IDI_SLOWER - IDI_STOP],
+                          m_buttonIcons[IDI_FASTER - IDI_STOP]);
+        prefs.exec();
+        // Whatever the dialog ended with, Prefs.cfg holds the settings to show.
         LoadPrefs(AvailableScreen());
         ApplyPreferences();
         break;
+    }
+    case IDM_ABOUTBOX: {
+        About about(this);
+        about.exec();
+        break;
+    }
     default: break;
     }
 }

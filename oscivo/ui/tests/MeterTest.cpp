@@ -3,6 +3,7 @@
 // menu where no swatch is.
 
 #include "OscivoDialogFixture.h"
+#include "hostlink/testing/ModalWatch.h"
 #include "platform/StringTable.h"
 #include "platform/testing/PdfPrintDialog.h"
 
@@ -81,7 +82,7 @@ TEST_F(Meters, ASwatchWhoseBoxIsClearedOpensNothingAndEmptySpaceShowsTheMenu)
     });
 }
 
-TEST_F(Meters, TheMenuPrintsTheScopeAndReadsThePreferencesAgain)
+TEST_F(Meters, TheMenuPrintsAndOpensThePreferencesAndTheAboutBox)
 {
     OpenAndShow(DriveReply());
     const QString pdf = Path("scope.pdf");
@@ -95,11 +96,17 @@ TEST_F(Meters, TheMenuPrintsTheScopeAndReadsThePreferencesAgain)
     ASSERT_TRUE(prefs.open(QIODevice::WriteOnly));
     prefs.write("BackColor=ff\r\nLine0Color=ff00\r\n");
     prefs.close();
-    dlg->OnSysCommand(IDM_PREFERENCES, 0);
+    // The preferences dialog cancelled: the file's settings stand.
+    EXPECT_TRUE(StillOpenAfter(300, [&] { dlg->OnSysCommand(IDM_PREFERENCES, 0); }));
     EXPECT_EQ(dlg->m_scope.m_crBackColor, 0xFFu);
     EXPECT_EQ(dlg->m_scope.GetTraceColor(0), 0xFF00u);
     EXPECT_EQ(dlg->m_pMeters[0]->m_crNeedle, 0xFF00u);
     EXPECT_EQ(dlg->m_pMeters[0]->m_crBack, 0xFFu);
+
+    QString about;
+    QTimer::singleShot(200, [&] { about = QApplication::activeModalWidget()->windowTitle(); });
+    EXPECT_TRUE(StillOpenAfter(300, [&] { dlg->OnSysCommand(IDM_ABOUTBOX, 0); }));
+    EXPECT_EQ(about, QString::fromUtf8("Über Oscivo"));
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
