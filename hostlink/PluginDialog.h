@@ -80,6 +80,8 @@ protected:
     BOOL ConnectOrClose(UINT nMessageId);
     // Queues a "DataRequest" while connected.
     void RequestData();
+    // The port the host is reached on.
+    int HostPort() const { return m_nPort; }
 
     // An item of the system menu, shown when its string exists and is not empty; choosing it
     // calls OnSysCommand with the command.

@@ -3,8 +3,12 @@
 #include "platform/Codec1252.h"
 #include "platform/StringTable.h"
 
+#include <QCoreApplication>
+
 void InstallOscivoStrings()
 {
+    // The caption of the messages that have none of their own.
+    QCoreApplication::setApplicationName(QStringLiteral("Oscivo"));
     platform::SetStringTable({
         {IDS_MENU_PREFS, "&Einstellungen"},
         {IDS_MENU_ABOUT, "&Über"},
@@ -55,6 +59,7 @@ void InstallOscivoStrings()
         {IDS_UNIT_L100KM, "l/100km"},
         {IDS_UNIT_GAL_PER_HOUR, "Gal. ppro Stunde"},
         {IDS_TITLE_HINT, "Icon klicken um Einstellungen zu bearbeiten"},
+        {IDS_PEAK, "Spitze:"},
         {IDS_TIP_SLOWER, "Langsamer abspielen"},
         {IDS_TIP_FASTER, "Schneller abspielen"},
         {IDS_TIP_LOAD, "Diagnoma Logdatei laden."},

@@ -41,6 +41,7 @@ constexpr UINT IDS_UNIT_MPG = 45;
 constexpr UINT IDS_UNIT_L100KM = 46;
 constexpr UINT IDS_UNIT_GAL_PER_HOUR = 47;
 constexpr UINT IDS_TITLE_HINT = 48;
+constexpr UINT IDS_PEAK = 49; // the meters' peak readout
 constexpr UINT IDS_TIP_SLOWER = 30000;
 constexpr UINT IDS_TIP_FASTER = 30001;
 constexpr UINT IDS_TIP_LOAD = 30002;
@@ -49,7 +50,8 @@ constexpr UINT IDS_NO_HOST = 30004;
 constexpr UINT IDS_TIP_GRAPH = 30005;
 constexpr UINT IDS_TIP_SCALE_SLOT = 30006;
 
-// Installs the table for ResStr; the program and its tests call it before any text is fetched.
+// Installs the table for ResStr and the application's name; the program and its tests call it
+// before any text is fetched.
 void InstallOscivoStrings();
 
 // A text of the table as Windows-1252 bytes, the form in which Oscivo keeps the texts it puts

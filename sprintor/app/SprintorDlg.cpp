@@ -1,5 +1,6 @@
 #include "sprintor/app/SprintorDlg.h"
 
+#include "hostlink/GroupFrame.h"
 #include "hostlink/StaticText.h"
 #include "platform/Colour.h"
 #include "platform/DialogUnits.h"
@@ -11,7 +12,6 @@
 #include "platform/SystemMetrics.h"
 #include "platform/WindowStyles.h"
 #include "sprintor/app/AboutDlg.h"
-#include "sprintor/app/GroupFrame.h"
 #include "sprintor/app/IntExchange.h"
 #include "sprintor/app/Lamps.h"
 #include "sprintor/app/Resource.h"

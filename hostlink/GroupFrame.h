@@ -1,6 +1,7 @@
 #pragma once
-// A group box drawn as the dialogs' platform draws it: an etched frame whose top line runs
-// through the middle of the title, the title left-aligned on it.
+// A group box of a dialog template, drawn as the dialogs' platform draws it: an etched frame
+// whose top line runs through the middle of the title, the title left-aligned on it. It takes
+// no mouse: the controls in it and below it do.
 
 #include <QWidget>
 

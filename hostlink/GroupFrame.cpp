@@ -1,4 +1,4 @@
-#include "sprintor/app/GroupFrame.h"
+#include "hostlink/GroupFrame.h"
 
 #include <QPainter>
 
@@ -26,6 +26,8 @@ void GroupFrame::paintEvent(QPaintEvent*)
     p.drawRect(frame.translated(1, 1));
     p.setPen(shadow);
     p.drawRect(frame);
+    if (m_strTitle.isEmpty())
+        return; // the top line runs through
     const int textWidth = fm.horizontalAdvance(m_strTitle);
     const QRect text(kTitleIndent, 0, textWidth + 2 * kTitlePadding, fm.height());
     p.fillRect(text, palette().color(QPalette::Window));

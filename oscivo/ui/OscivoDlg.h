@@ -1,0 +1,146 @@
+#pragma once
+// Oscivo's main dialog (dialog 102): the scope over the full width, three rows of four value
+// fields below it (or, while the host sends the advanced block, ten advanced values in place of
+// the first row), the playback controls on the left, the scale and step controls on the right,
+// and the floating meters. The values come from the host every 40 ms in live mode.
+//
+// What a reply changes is worked out by the widget-free OscivoModel (oscivo/core); the dialog
+// exchanges the model's members with its controls and applies what the model asks of the
+// widgets (OscivoDisplay.cpp). Its files: this one's .cpp (opening, timers, the host link),
+// OscivoLayout.cpp (controls, exchange, swatches, resizing), OscivoDisplay.cpp (replies, the
+// layout switch, meters, scale editing) and OscivoRun.cpp (Stop, Pause, closing).
+
+#include "hostlink/PluginDialog.h"
+#include "oscivo/core/MeterSetup.h"
+#include "oscivo/core/OscivoModel.h"
+#include "oscivo/ui/Resource.h"
+#include "platform/WinTypes.h"
+#include "scopecontrols/3DMeterCtrl.h"
+#include "scopecontrols/ColorFrameCtrl.h"
+#include "scopecontrols/InfoTip.h"
+#include "scopecontrols/OScopeCtrl.h"
+#include "scopecontrols/WindowTimers.h"
+
+#include <QIcon>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QPushButton;
+
+class COscivoDlg : public PluginDialog {
+    Q_OBJECT
+
+public:
+    // The host is reached at 127.0.0.1 on this port; the current directory is the start-up
+    // directory, below which "Scaling" and "labels" lie.
+    explicit COscivoDlg(int nPort = TELVO_HOST_PORT, QWidget* parent = nullptr);
+    ~COscivoDlg() override;
+
+    // The control with that id, or nullptr.
+    QWidget* GetDlgItem(UINT id) const;
+    QPushButton* Button(UINT id) const;
+    QCheckBox* CheckBox(UINT id) const;
+    // The icon a button shows (130 to 140), 0 for none.
+    int ButtonImage(UINT id) const;
+
+    // TRUE: the controls into the model's members; FALSE: the members, and what the model shows
+    // without an exchange, into the controls. A text or check state is written only when it
+    // changed, so that typing is not disturbed by the updates.
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // Handlers of the controls, the timers and the system menu.
+    void OnTimer(UINT nIDEvent);
+    void OnSysCommand(UINT nID, LPARAM lParam) override;
+    void OnStepDown();
+    void OnStepUp();
+    void OnStop();
+    void OnPause();
+    void OnNextScaleSlot();
+    void OnPrevScaleSlot();
+    void OnValueFocus(int slot);
+    void OnKillFocusMax();
+    void OnKillFocusMin();
+    void OnMileageMeter();
+    void OnConsumptionMeter();
+    void OnAirFuelClicked();
+    // A right click at a screen point: opens the meter of the swatch there; FALSE when no
+    // swatch is there.
+    BOOL OnContextMenu(QPoint point);
+    void OnClose();
+
+    void OpenSlotMeter(int row, int field);
+    void OpenAdvancedMeter(int index);
+    void Relayout();
+    // The nested wait while paused; in live mode it then draws a gap into the scope.
+    void WaitWhilePaused();
+    // Dispatches every waiting message; the nested loops' pump.
+    static void PumpMessages();
+
+    // The 40 ms tick and the host's messages; "ConEvent" and "QuitClient" take the frame's.
+    static void OnTimerTick(void* context, UINT message, WPARAM wParam, LPARAM lParam);
+    static void OnHostDataReply(void* context, std::string* kind, std::string* seq, std::string* payload);
+    static void OnHostStopRequest(void* context, std::string* kind, std::string* seq, std::string* payload);
+
+    // The members exchanged with the controls, and the display's state.
+    OscivoModel m_model;
+    // Open meters: [0..11] the slots, [12] mileage, [13] consumption, [14..23] the advanced
+    // values. A meter empties its entry when its window goes.
+    std::array<C3DMeterCtrl*, kMeters> m_pMeters = {};
+    CInfoTip m_tip;
+    COScopeCtrl m_scope{kScopeSlots};
+    // The swatches over the statics of the slots and of the advanced values; a layout has
+    // windows only for the swatches it shows.
+    std::array<std::unique_ptr<CColorFrameCtrl>, kScopeSlots> m_frameSlot;
+    std::array<std::unique_ptr<CColorFrameCtrl>, kAdvancedValues> m_frameAdvanced;
+    QIcon m_hIcon;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(BOOL bSaveAndValidate);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void BuildTemplate();
+    void SetButtonImage(UINT id, int iconId);
+    void ShowControl(UINT id, bool show);
+    void EnableControl(UINT id, bool enable);
+
+    // Timer 1, 100 ms after opening: the live tick starts, or the playback controls show.
+    void OnModeStart();
+    void OnTitleHint();
+    void OnSize(int cx, int cy);
+
+    void CreateSlotFrame(UINT id, int row, int field);
+    void CreateAdvancedFrame(UINT id, int index);
+    // A swatch over the static, in the button face, with the static shown.
+    std::unique_ptr<CColorFrameCtrl> MakeSwatch(UINT id);
+    // Brings the swatches, A/F boxes, selection rectangles and fuel buttons to the model.
+    void ShowModelState();
+    void ShowScaleTexts();
+
+    // A parsed reply on the screen, from the model's operations to the scope and the meters.
+    void ShowReply();
+    void Apply(const ReplyEffects& effects);
+    void ApplyLayout(LayoutSwitch layout);
+    void UpdateMeters(const double* values);
+    void OpenMeter(int entry, const MeterSetup& setup);
+    void DeleteMeter(int entry);
+    // After the preferences: the colours and fuel-meter scales from Prefs.cfg.
+    void ApplyPreferences();
+
+    std::array<QWidget*, IDC_LAST - IDC_SCOPE_FRAME + 1> m_controls = {}; // by id from 1000
+    std::map<UINT, int> m_buttonImage;
+    std::array<QIcon, IDI_STEP_DOWN - IDI_STOP + 1> m_buttonIcons; // by resource number from 130
+    // A/F boxes showing: their value edits are narrowed by the box's width.
+    std::array<bool, kScopeSlots> m_bNarrowed = {};
+    WindowTimers m_dlgTimers;
+};
