@@ -51,7 +51,8 @@ std::string ObdLogAt(const std::vector<double>& times)
     std::string log = kObdHeader;
     for (std::size_t i = 0; i < times.size(); ++i) {
         const std::string t = platform::FormatC("%g", times[i]);
-        log += "," + t + "," + std::to_string(100 * (i + 1)) + "," + t + ",42," + t + ",0," + t + ",88\r\n";
+        log += platform::FormatC(",%s,%zu,%s,42,%s,0,%s,88\r\n", t.c_str(), 100 * (i + 1), t.c_str(),
+                                 t.c_str(), t.c_str());
     }
     return log;
 }
@@ -109,7 +110,7 @@ protected:
 
     QString WriteLog(const QString& name, const std::string& bytes)
     {
-        const QString path = Path("LOGS/" + name);
+        QString path = Path("LOGS/" + name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
@@ -147,6 +148,7 @@ protected:
     std::vector<std::string> Texts(const std::vector<Seen>& seen) const
     {
         std::vector<std::string> texts;
+        texts.reserve(seen.size());
         for (const Seen& s : seen)
             texts.push_back(s.text.toStdString());
         return texts;
