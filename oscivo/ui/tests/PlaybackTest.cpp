@@ -454,6 +454,21 @@ TEST_F(Playback, StopEndsALongWaitAtOnce)
     ExpectStopped();
 }
 
+TEST_F(Playback, LoadAfterARewindPlaysTheSameLogWithoutADialog)
+{
+    OpenLogMode();
+    Load(WriteLog("drive.csv", StandardLog(kHalfSeconds)));
+    ExpectStopped(); // at its end
+    Press(IDC_STOP);
+    ASSERT_TRUE(g_bRewound);
+    Press(IDC_LOAD);
+    EXPECT_EQ(files.Requests().size(), 1u);
+    EXPECT_EQ(Texts(times), kHalfSecondTimes);
+    EXPECT_EQ(values.size(), 3u);
+    EXPECT_FALSE(g_bRewound);
+    ExpectStopped();
+}
+
 TEST_F(Playback, ALogThatVanishedAfterARewindLetsTheNextLoadChooseAgain)
 {
     OpenLogMode();
