@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    const int index = static_cast<int8_t>(input.Byte());
+    const int index = input.SignedByte();
     const char sep = static_cast<char>(input.Byte());
     const char esc = static_cast<char>(input.Byte());
     const std::string_view text = input.Rest();

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input(data, size);
-    const int column = static_cast<int8_t>(input.Byte());
+    const int column = input.SignedByte();
     const char separator = static_cast<char>(input.Byte());
     const std::string_view line = input.Rest();
 

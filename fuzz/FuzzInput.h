@@ -20,6 +20,13 @@ public:
         return byte;
     }
 
+    // The next byte as a number from -128 to 127.
+    int SignedByte()
+    {
+        const int byte = Byte();
+        return byte < 128 ? byte : byte - 256;
+    }
+
     // The next text up to a byte of value end (which is dropped), or all that is left.
     std::string_view Until(char end)
     {
