@@ -27,7 +27,6 @@ public:
         COLORREF bkColor = 0xFFFFFF;
         int bkMode = OPAQUE;
         UINT textAlign = TA_LEFT | TA_TOP;
-        int polyFillMode = ALTERNATE;
         POINT position;
         int dotPhase = 0; // where a styled line's pattern stands, carried from one LineTo to the next
         POINT windowOrg;
@@ -139,11 +138,6 @@ public:
 
 namespace {
 
-Qt::FillRule FillRuleOf(int mode)
-{
-    return mode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
-}
-
 QImage* ImageOf(const DeviceContext* d)
 {
     return d && !d->bitmap.IsNull() ? d->bitmap.Image() : nullptr;
@@ -239,10 +233,6 @@ LogFont CDC::GetCurrentFont() const
 {
     return m_hDC ? m_hDC->st.font : LogFont{};
 }
-Bitmap CDC::GetCurrentBitmap() const
-{
-    return m_hDC ? m_hDC->bitmap : Bitmap{};
-}
 
 COLORREF CDC::SetTextColor(COLORREF color)
 {
@@ -275,10 +265,6 @@ UINT CDC::SetTextAlign(UINT align)
 UINT CDC::GetTextAlign() const
 {
     return m_hDC ? m_hDC->st.textAlign : 0;
-}
-int CDC::SetPolyFillMode(int mode)
-{
-    return m_hDC ? std::exchange(m_hDC->st.polyFillMode, mode) : 0;
 }
 
 int CDC::SetMapMode(int)
@@ -416,7 +402,7 @@ BOOL CDC::Polygon(const POINT* points, int count)
             polygon << d.ToDevice(points[i].x, points[i].y);
         d.painter->setPen(Qt::NoPen);
         d.painter->setBrush(ToQColor(d.st.brush.color));
-        d.painter->drawPolygon(polygon, FillRuleOf(d.st.polyFillMode));
+        d.painter->drawPolygon(polygon, Qt::OddEvenFill);
         d.painter->setBrush(Qt::NoBrush);
     }
     const int keep = d.st.dotPhase;
@@ -620,7 +606,7 @@ TextMetrics CDC::GetTextMetrics() const
     if (!m_hDC)
         return {};
     const ResolvedFont& font = ResolveFont(m_hDC->st.font);
-    return {font.Height(), font.ascent, font.descent, QFontMetrics(font.font).averageCharWidth()};
+    return {font.Height()};
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop)
@@ -661,7 +647,6 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
-    case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
     default:
         // The surfaces are opaque: where a device (a printer) has no copy mode, drawing over is the same.
         if (p.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
@@ -721,8 +706,6 @@ int CDC::GetDeviceCaps(int index) const
     switch (index) {
     case HORZRES: return d->width();
     case VERTRES: return d->height();
-    case LOGPIXELSX: return d->logicalDpiX();
-    case LOGPIXELSY: return d->logicalDpiY();
     default: return 0;
     }
 }

@@ -41,12 +41,8 @@ public:
 
 } // namespace platform
 
-// The names the programs' design calls the clock by.
+// The name the programs' design calls the clock by.
 inline std::uint32_t timeGetTime()
-{
-    return platform::TickNow();
-}
-inline std::uint32_t GetTickCount()
 {
     return platform::TickNow();
 }
