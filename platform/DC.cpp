@@ -109,7 +109,7 @@ public:
     void Line(POINT a, POINT b)
     {
         const Pen& pen = st.pen;
-        if (!painter || pen.style == PS_NULL)
+        if (!painter)
             return;
         const QPoint da = ToDevice(a.x, a.y), db = ToDevice(b.x, b.y);
         if (pen.width > 1) {
@@ -396,7 +396,7 @@ BOOL CDC::Polygon(const POINT* points, int count)
     if (!m_hDC || count < 2)
         return FALSE;
     DeviceContext& d = *m_hDC;
-    if (d.painter && !d.st.brush.hollow) {
+    if (d.painter) {
         QPolygon polygon;
         for (int i = 0; i < count; ++i)
             polygon << d.ToDevice(points[i].x, points[i].y);
@@ -418,13 +418,7 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     if (!m_hDC)
         return FALSE;
     DeviceContext& d = *m_hDC;
-    if (d.st.pen.style == PS_NULL) { // without an outline the rectangle is one pixel smaller
-        if (!d.st.brush.hollow)
-            d.Fill(d.DeviceBox(left, top, right - 1LL, bottom - 1LL), d.st.brush.color);
-        return TRUE;
-    }
-    if (!d.st.brush.hollow)
-        d.Fill(d.DeviceBox(left, top, right, bottom), d.st.brush.color);
+    d.Fill(d.DeviceBox(left, top, right, bottom), d.st.brush.color);
     const int w = std::max(1, d.st.pen.width);
     const COLORREF c = d.st.pen.color;
     d.Fill(d.DeviceBox(left, top, right, top + static_cast<long long>(w)), c);
@@ -444,13 +438,13 @@ void CDC::FillSolidRect(const Rect& rect, COLORREF color)
 
 void CDC::FillRect(const Rect& rect, const Brush& brush)
 {
-    if (m_hDC && !brush.hollow)
+    if (m_hDC)
         m_hDC->Fill(m_hDC->DeviceBox(rect.left, rect.top, rect.right, rect.bottom), brush.color);
 }
 
 void CDC::FrameRect(const Rect& rect, const Brush& brush)
 {
-    if (!m_hDC || brush.hollow || rect.IsRectEmpty())
+    if (!m_hDC || rect.IsRectEmpty())
         return;
     DeviceContext& d = *m_hDC;
     const long long l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
@@ -464,11 +458,9 @@ BOOL CDC::FillRgn(const Region* region, const Brush& brush)
 {
     if (!m_hDC || !region)
         return FALSE;
-    if (!brush.hollow) {
-        const POINT org = m_hDC->st.windowOrg;
-        for (const QRect& r : region->Get().translated(-org.x, -org.y))
-            m_hDC->Fill(r, brush.color);
-    }
+    const POINT org = m_hDC->st.windowOrg;
+    for (const QRect& r : region->Get().translated(-org.x, -org.y))
+        m_hDC->Fill(r, brush.color);
     return TRUE;
 }
 
@@ -476,8 +468,6 @@ BOOL CDC::FrameRgn(const Region* region, const Brush& brush, int width, int heig
 {
     if (!m_hDC || !region)
         return FALSE;
-    if (brush.hollow)
-        return TRUE;
     const POINT org = m_hDC->st.windowOrg;
     const QRegion r = region->Get().translated(-org.x, -org.y);
     // The border is what does not stay inside when the region moves by its width and height each way.

@@ -14,7 +14,6 @@
 
 constexpr int PS_SOLID = 0;
 constexpr int PS_DOT = 2;
-constexpr int PS_NULL = 5;
 
 constexpr int FW_LIGHT = 300;
 constexpr int FW_NORMAL = 400;
@@ -35,10 +34,8 @@ struct Pen {
 };
 
 struct Brush {
-    bool hollow = false; // the null brush: fills nothing
     COLORREF color = 0xFFFFFF;
-    static Brush Solid(COLORREF c) { return Brush{false, c}; }
-    static Brush Null() { return Brush{true, 0}; }
+    static Brush Solid(COLORREF c) { return Brush{c}; }
     friend bool operator==(const Brush&, const Brush&) = default;
 };
 
