@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <thread>
 
 namespace platform {
 namespace {
@@ -17,6 +18,19 @@ std::uint32_t TickNow()
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch());
     return static_cast<std::uint32_t>(ms.count()); // wraps, as intended
+}
+
+void ITickClock::Sleep(std::uint32_t ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+void TickSleep(std::uint32_t ms)
+{
+    if (ITickClock* clock = g_clock.load(std::memory_order_acquire))
+        clock->Sleep(ms);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 void SetTickClock(ITickClock* clock)

@@ -73,6 +73,10 @@ std::string g_strLogFileName;
 std::array<int, kScopeSlots> g_nLogGroup;
 std::array<double, kLogRows> g_dLogTime;
 BOOL g_bRewound;
+std::array<double, kLogRows> g_dPrevLogTime;
+DWORD g_dwLastLineTick;
+int g_nPlaybackPeriod;
+int g_nPacedLines;
 
 std::string g_szPrefsText;
 int g_nPrefsTextLen;
@@ -179,6 +183,10 @@ void ResetOwnState()
     g_nLogGroup.fill(-1);
     g_dLogTime.fill(0.0);
     g_bRewound = FALSE;
+    g_dPrevLogTime.fill(0.0);
+    g_dwLastLineTick = 0;
+    g_nPlaybackPeriod = kDefaultPlaybackPeriod;
+    g_nPacedLines = 0;
 
     g_szPrefsText.clear();
     g_nPrefsTextLen = 0;

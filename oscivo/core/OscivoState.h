@@ -134,6 +134,13 @@ extern std::array<int, kScopeSlots> g_nLogGroup; // each slot's group; -1 for no
 extern std::array<double, kLogRows> g_dLogTime;  // time column of each row in the line converted last
 extern BOOL g_bRewound; // the second Stop rewound the log: the chooser opens it again without a dialog
 
+// Pacing of the playback
+inline constexpr int kDefaultPlaybackPeriod = 1000;
+extern std::array<double, kLogRows> g_dPrevLogTime; // g_dLogTime of the line paced before
+extern DWORD g_dwLastLineTick;                      // the clock when that line was released
+extern int g_nPlaybackPeriod;                       // ms of waiting per second of log time
+extern int g_nPacedLines;                           // lines paced since the playback started
+
 // Reader state of Prefs.cfg: its first 1024 characters
 inline constexpr int kPrefsTextSize = 1024;
 extern std::string g_szPrefsText;

@@ -8,9 +8,11 @@
 // exchanges the model's members with its controls and applies what the model asks of the
 // widgets (OscivoDisplay.cpp). Its files: this one's .cpp (opening, timers, the host link),
 // OscivoLayout.cpp (controls, exchange, swatches, resizing), OscivoDisplay.cpp (replies, the
-// layout switch, meters, scale editing) and OscivoRun.cpp (Stop, Pause, closing).
+// layout switch, meters, scale editing), OscivoRun.cpp (Stop, Pause, closing) and
+// OscivoPlayback.cpp (log mode: choosing, playing and pacing a host log).
 
 #include "hostlink/PluginDialog.h"
+#include "oscivo/core/LogReader.h"
 #include "oscivo/core/MeterSetup.h"
 #include "oscivo/core/OscivoModel.h"
 #include "oscivo/ui/Resource.h"
@@ -59,6 +61,9 @@ public:
     void OnStepUp();
     void OnStop();
     void OnPause();
+    void OnLoadLog();
+    void OnFaster();
+    void OnSlower();
     void OnNextScaleSlot();
     void OnPrevScaleSlot();
     void OnValueFocus(int slot);
@@ -87,6 +92,8 @@ public:
 
     // The members exchanged with the controls, and the display's state.
     OscivoModel m_model;
+    // The log being played; open only while it plays.
+    LogReader m_log;
     // Open meters: [0..11] the slots, [12] mileage, [13] consumption, [14..23] the advanced
     // values. A meter empties its entry when its window goes.
     std::array<C3DMeterCtrl*, kMeters> m_pMeters = {};
@@ -136,6 +143,27 @@ private:
     void DeleteMeter(int entry);
     // After the preferences: the colours and fuel-meter scales from Prefs.cfg.
     void ApplyPreferences();
+    // An empty strip of 30 pixels in every trace: a pause, or a long break in a log.
+    void DrawGap();
+
+    // Log playback. ChooseLogFile: 1 = a host log is chosen (g_strLogPath), 0 = cancelled,
+    // -1 = it cannot be opened or is no host log (the user has been told).
+    int ChooseLogFile();
+    // Opens g_strLogPath and reads its header; false when it cannot (the user has been told).
+    bool OpenLog();
+    void StartPlayback();
+    // Pause after a rewind: the same log from its first line.
+    void RestartLog();
+    // The second Stop: the log waits to be played again.
+    void RewindLog();
+    // Back to idle when a log cannot be played.
+    void AbandonLog();
+    void RunPlayback();
+    // Converts and paces the next line: true when it is to be shown.
+    bool PlaybackStep();
+    void PaceLine();
+    void ShowLogMessage(const LogMessage& message);
+    void ShowSpeed();
 
     std::array<QWidget*, IDC_LAST - IDC_SCOPE_FRAME + 1> m_controls = {}; // by id from 1000
     std::map<UINT, int> m_buttonImage;

@@ -156,6 +156,9 @@ void COscivoDlg::BuildTemplate()
     onClick(IDC_STEP_UP, &COscivoDlg::OnStepUp);
     onClick(IDC_STOP, &COscivoDlg::OnStop);
     onClick(IDC_PAUSE, &COscivoDlg::OnPause);
+    onClick(IDC_LOAD, &COscivoDlg::OnLoadLog);
+    onClick(IDC_FASTER, &COscivoDlg::OnFaster);
+    onClick(IDC_SLOWER, &COscivoDlg::OnSlower);
     onClick(IDC_NEXT_SLOT, &COscivoDlg::OnNextScaleSlot);
     onClick(IDC_PREV_SLOT, &COscivoDlg::OnPrevScaleSlot);
     onClick(IDC_MILEAGE, &COscivoDlg::OnMileageMeter);

@@ -1,30 +1,33 @@
-// Stop and Pause as live mode has them, the nested wait while paused, the step width, the
-// events the dialog watches, and closing.
+// Stop and Pause, the nested wait while paused, the step width, the events the dialog
+// watches, and closing.
 
 #include "oscivo/core/OscivoStrings.h"
 #include "oscivo/core/PrefsFile.h"
 #include "oscivo/ui/OscivoDlg.h"
 #include "platform/MessageBox.h"
 #include "platform/StringTable.h"
+#include "platform/TickClock.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QThread>
 
 namespace {
 
 constexpr int kMaxStepWidth = 15;
-constexpr int kGapWidth = 30; // pixels of the gap that marks a pause
+constexpr int kGapWidth = 30; // pixels of the gap that marks a pause or a break in a log
 constexpr int kPauseSleepMs = 10;
 
 } // namespace
 
 void COscivoDlg::OnStop()
 {
+    if (!g_bLive && ButtonImage(IDC_STOP) == IDI_SLOWER)
+        RewindLog();
     if (g_bStopped)
         return;
     g_bStopped = TRUE;
+    m_log.Close();
     if (g_bLive) {
         EnableControl(IDC_STOP, false);
         ShowControl(IDC_PAUSE, true);
@@ -57,6 +60,9 @@ void COscivoDlg::OnPause()
         if (g_bNotPaused)
             m_client.Connect("", HostPort()); // nothing while connected
         g_bStopped = !g_bNotPaused;
+    } else if (g_bRewound) {
+        RestartLog();
+        return;
     }
     if (!g_bNotPaused)
         WaitWhilePaused();
@@ -66,10 +72,14 @@ void COscivoDlg::WaitWhilePaused()
 {
     while (!g_bNotPaused && !g_bStopped) {
         PumpMessages();
-        QThread::msleep(kPauseSleepMs);
+        Sleep(kPauseSleepMs);
     }
-    if (!g_bLive)
-        return;
+    if (g_bLive)
+        DrawGap();
+}
+
+void COscivoDlg::DrawGap()
+{
     const int step = g_nStepWidth;
     g_nStepWidth = kGapWidth;
     m_scope.SkipGap(m_model.m_plotValues.data());
