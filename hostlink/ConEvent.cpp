@@ -1,8 +1,6 @@
 #include "hostlink/ConEvent.h"
 
 #include "hostlink/ExtractField.h"
-#include "hostlink/TelvoClient.h"
-#include "hostlink/TelvoFrame.h"
 
 std::string ConEventName(const std::string& payload)
 {
@@ -17,13 +15,4 @@ BOOL IsConnectionLoss(const std::string& kind, const std::string& payload)
         return FALSE;
     const std::string name = ConEventName(payload);
     return name == "EVT_CON_DROP" || name == "EVT_CON_FAILURE";
-}
-
-BOOL ReconnectOnLoss(CTelvoClient& client, const std::string& kind, const std::string& payload)
-{
-    if (!IsConnectionLoss(kind, payload))
-        return FALSE;
-    client.Disconnect();
-    client.Connect("", TELVO_HOST_PORT);
-    return TRUE;
 }

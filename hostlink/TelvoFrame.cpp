@@ -9,16 +9,20 @@ std::string FormatFrame(const std::string& name, int kind, int seq, const std::s
     return name + "," + std::to_string(kind) + "," + std::to_string(seq) + "\n" + payload + "\n\n";
 }
 
+namespace {
+
+// The event name of a code ("EVT_CON_DROP"), empty for an unknown code.
 std::string EventName(unsigned code)
 {
     switch (code) {
     case EVT_CON_SUCCESS: return "EVT_CON_SUCCESS";
     case EVT_CON_FAILURE: return "EVT_CON_FAILURE";
     case EVT_CON_DROP: return "EVT_CON_DROP";
-    case EVT_CON_ZERODATA: return "EVT_CON_ZERODATA";
     default: return {};
     }
 }
+
+} // namespace
 
 std::string MakeConEvent(unsigned code)
 {

@@ -11,16 +11,12 @@
 constexpr unsigned EVT_CON_SUCCESS = 0;
 constexpr unsigned EVT_CON_FAILURE = 1;
 constexpr unsigned EVT_CON_DROP = 2;
-constexpr unsigned EVT_CON_ZERODATA = 3;
 
 // The port of the host on the local machine.
 constexpr int TELVO_HOST_PORT = 2000;
 
 // One frame as it goes onto the wire.
 std::string FormatFrame(const std::string& name, int kind, int seq, const std::string& payload);
-
-// The event name of a code ("EVT_CON_DROP"), empty for an unknown code.
-std::string EventName(unsigned code);
 
 // The "ConEvent" message for an event, as if it had been received.
 std::string MakeConEvent(unsigned code);

@@ -11,9 +11,9 @@ namespace {
 // here; every other flag the programs pass describes what this dialog does anyway.
 class QtColorDialog : public IColorDialog {
 public:
-    std::optional<COLORREF> ChooseColor(QWidget* owner, COLORREF initial, DWORD flags) override
+    std::optional<COLORREF> ChooseColor(QWidget* owner, DWORD) override
     {
-        QColorDialog dialog(ToQColor(flags & CC_RGBINIT ? initial : 0), owner);
+        QColorDialog dialog(ToQColor(0), owner);
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return FromQColor(dialog.selectedColor());
@@ -30,9 +30,9 @@ void SetColorDialog(IColorDialog* dialog)
     g_dialog = dialog;
 }
 
-std::optional<COLORREF> ShowColorDialog(QWidget* owner, COLORREF initial, DWORD flags)
+std::optional<COLORREF> ShowColorDialog(QWidget* owner, DWORD flags)
 {
-    return (g_dialog ? g_dialog : &g_qtDialog)->ChooseColor(owner, initial, flags);
+    return (g_dialog ? g_dialog : &g_qtDialog)->ChooseColor(owner, flags);
 }
 
 } // namespace platform

@@ -8,7 +8,6 @@
 
 class QWidget;
 
-constexpr DWORD CC_RGBINIT = 0x00000001;
 constexpr DWORD CC_PREVENTFULLOPEN = 0x00000004;
 constexpr DWORD CC_ENABLEHOOK = 0x00000010;
 constexpr DWORD CC_ANYCOLOR = 0x00000100;
@@ -18,14 +17,14 @@ namespace platform {
 class IColorDialog {
 public:
     virtual ~IColorDialog() = default;
-    // The colour confirmed, or nothing when the user cancelled. The dialog starts at initial only
-    // with CC_RGBINIT in flags, else at black.
-    virtual std::optional<COLORREF> ChooseColor(QWidget* owner, COLORREF initial, DWORD flags) = 0;
+    // The colour confirmed, or nothing when the user cancelled. The dialog starts at black: the
+    // programs give it no initial colour.
+    virtual std::optional<COLORREF> ChooseColor(QWidget* owner, DWORD flags) = 0;
 };
 
 // Replaces the dialog; nullptr restores the real one.
 void SetColorDialog(IColorDialog* dialog);
 
-std::optional<COLORREF> ShowColorDialog(QWidget* owner, COLORREF initial, DWORD flags);
+std::optional<COLORREF> ShowColorDialog(QWidget* owner, DWORD flags);
 
 } // namespace platform

@@ -27,7 +27,6 @@ public:
         COLORREF bkColor = 0xFFFFFF;
         int bkMode = OPAQUE;
         UINT textAlign = TA_LEFT | TA_TOP;
-        int polyFillMode = ALTERNATE;
         POINT position;
         int dotPhase = 0; // where a styled line's pattern stands, carried from one LineTo to the next
         POINT windowOrg;
@@ -110,7 +109,7 @@ public:
     void Line(POINT a, POINT b)
     {
         const Pen& pen = st.pen;
-        if (!painter || pen.style == PS_NULL)
+        if (!painter)
             return;
         const QPoint da = ToDevice(a.x, a.y), db = ToDevice(b.x, b.y);
         if (pen.width > 1) {
@@ -138,11 +137,6 @@ public:
 };
 
 namespace {
-
-Qt::FillRule FillRuleOf(int mode)
-{
-    return mode == WINDING ? Qt::WindingFill : Qt::OddEvenFill;
-}
 
 QImage* ImageOf(const DeviceContext* d)
 {
@@ -239,10 +233,6 @@ LogFont CDC::GetCurrentFont() const
 {
     return m_hDC ? m_hDC->st.font : LogFont{};
 }
-Bitmap CDC::GetCurrentBitmap() const
-{
-    return m_hDC ? m_hDC->bitmap : Bitmap{};
-}
 
 COLORREF CDC::SetTextColor(COLORREF color)
 {
@@ -275,10 +265,6 @@ UINT CDC::SetTextAlign(UINT align)
 UINT CDC::GetTextAlign() const
 {
     return m_hDC ? m_hDC->st.textAlign : 0;
-}
-int CDC::SetPolyFillMode(int mode)
-{
-    return m_hDC ? std::exchange(m_hDC->st.polyFillMode, mode) : 0;
 }
 
 int CDC::SetMapMode(int)
@@ -410,13 +396,13 @@ BOOL CDC::Polygon(const POINT* points, int count)
     if (!m_hDC || count < 2)
         return FALSE;
     DeviceContext& d = *m_hDC;
-    if (d.painter && !d.st.brush.hollow) {
+    if (d.painter) {
         QPolygon polygon;
         for (int i = 0; i < count; ++i)
             polygon << d.ToDevice(points[i].x, points[i].y);
         d.painter->setPen(Qt::NoPen);
         d.painter->setBrush(ToQColor(d.st.brush.color));
-        d.painter->drawPolygon(polygon, FillRuleOf(d.st.polyFillMode));
+        d.painter->drawPolygon(polygon, Qt::OddEvenFill);
         d.painter->setBrush(Qt::NoBrush);
     }
     const int keep = d.st.dotPhase;
@@ -432,13 +418,7 @@ BOOL CDC::Rectangle(int left, int top, int right, int bottom)
     if (!m_hDC)
         return FALSE;
     DeviceContext& d = *m_hDC;
-    if (d.st.pen.style == PS_NULL) { // without an outline the rectangle is one pixel smaller
-        if (!d.st.brush.hollow)
-            d.Fill(d.DeviceBox(left, top, right - 1LL, bottom - 1LL), d.st.brush.color);
-        return TRUE;
-    }
-    if (!d.st.brush.hollow)
-        d.Fill(d.DeviceBox(left, top, right, bottom), d.st.brush.color);
+    d.Fill(d.DeviceBox(left, top, right, bottom), d.st.brush.color);
     const int w = std::max(1, d.st.pen.width);
     const COLORREF c = d.st.pen.color;
     d.Fill(d.DeviceBox(left, top, right, top + static_cast<long long>(w)), c);
@@ -458,13 +438,13 @@ void CDC::FillSolidRect(const Rect& rect, COLORREF color)
 
 void CDC::FillRect(const Rect& rect, const Brush& brush)
 {
-    if (m_hDC && !brush.hollow)
+    if (m_hDC)
         m_hDC->Fill(m_hDC->DeviceBox(rect.left, rect.top, rect.right, rect.bottom), brush.color);
 }
 
 void CDC::FrameRect(const Rect& rect, const Brush& brush)
 {
-    if (!m_hDC || brush.hollow || rect.IsRectEmpty())
+    if (!m_hDC || rect.IsRectEmpty())
         return;
     DeviceContext& d = *m_hDC;
     const long long l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
@@ -478,11 +458,9 @@ BOOL CDC::FillRgn(const Region* region, const Brush& brush)
 {
     if (!m_hDC || !region)
         return FALSE;
-    if (!brush.hollow) {
-        const POINT org = m_hDC->st.windowOrg;
-        for (const QRect& r : region->Get().translated(-org.x, -org.y))
-            m_hDC->Fill(r, brush.color);
-    }
+    const POINT org = m_hDC->st.windowOrg;
+    for (const QRect& r : region->Get().translated(-org.x, -org.y))
+        m_hDC->Fill(r, brush.color);
     return TRUE;
 }
 
@@ -490,8 +468,6 @@ BOOL CDC::FrameRgn(const Region* region, const Brush& brush, int width, int heig
 {
     if (!m_hDC || !region)
         return FALSE;
-    if (brush.hollow)
-        return TRUE;
     const POINT org = m_hDC->st.windowOrg;
     const QRegion r = region->Get().translated(-org.x, -org.y);
     // The border is what does not stay inside when the region moves by its width and height each way.
@@ -620,7 +596,7 @@ TextMetrics CDC::GetTextMetrics() const
     if (!m_hDC)
         return {};
     const ResolvedFont& font = ResolveFont(m_hDC->st.font);
-    return {font.Height(), font.ascent, font.descent, QFontMetrics(font.font).averageCharWidth()};
+    return {font.Height()};
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop)
@@ -661,7 +637,6 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
-    case SRCAND: p.setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
     default:
         // The surfaces are opaque: where a device (a printer) has no copy mode, drawing over is the same.
         if (p.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
@@ -721,8 +696,6 @@ int CDC::GetDeviceCaps(int index) const
     switch (index) {
     case HORZRES: return d->width();
     case VERTRES: return d->height();
-    case LOGPIXELSX: return d->logicalDpiX();
-    case LOGPIXELSY: return d->logicalDpiY();
     default: return 0;
     }
 }

@@ -32,7 +32,6 @@ constexpr UINT BDR_RAISEDOUTER = 0x1;
 constexpr UINT BDR_SUNKENOUTER = 0x2;
 constexpr UINT BDR_RAISEDINNER = 0x4;
 constexpr UINT BDR_SUNKENINNER = 0x8;
-constexpr UINT EDGE_RAISED = BDR_RAISEDOUTER | BDR_RAISEDINNER;
 constexpr UINT EDGE_SUNKEN = BDR_SUNKENOUTER | BDR_SUNKENINNER;
 constexpr UINT BF_LEFT = 0x1;
 constexpr UINT BF_TOP = 0x2;
@@ -43,14 +42,11 @@ constexpr UINT BF_ADJUST = 0x2000;
 
 constexpr DWORD SRCCOPY = 0x00CC0020;
 constexpr DWORD SRCPAINT = 0x00EE0086;
-constexpr DWORD SRCAND = 0x008800C6;
 
 constexpr int MM_TEXT = 1;
 
 constexpr int HORZRES = 8;
 constexpr int VERTRES = 10;
-constexpr int LOGPIXELSX = 88;
-constexpr int LOGPIXELSY = 90;
 
 constexpr int SP_ERROR = -1;
 
@@ -66,9 +62,6 @@ class DeviceContext;
 
 struct TextMetrics {
     int tmHeight = 0; // cell height: ascent plus descent
-    int tmAscent = 0;
-    int tmDescent = 0;
-    int tmAveCharWidth = 0;
 };
 
 class CDC {
@@ -99,7 +92,6 @@ public:
     Pen GetCurrentPen() const;
     Brush GetCurrentBrush() const;
     LogFont GetCurrentFont() const;
-    Bitmap GetCurrentBitmap() const;
 
     COLORREF SetTextColor(COLORREF color);
     COLORREF GetTextColor() const;
@@ -109,7 +101,6 @@ public:
     int GetBkMode() const;
     UINT SetTextAlign(UINT align);
     UINT GetTextAlign() const;
-    int SetPolyFillMode(int mode);
 
     // Only MM_TEXT is known: one logical unit is one device pixel; the window origin shifts.
     int SetMapMode(int mode);
@@ -161,7 +152,7 @@ public:
     virtual SIZE GetTextExtent(const QString& text) const;
     TextMetrics GetTextMetrics() const;
 
-    // Copies a block from a memory context (SRCCOPY, SRCPAINT, SRCAND).
+    // Copies a block from a memory context (SRCCOPY, SRCPAINT).
     BOOL BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, DWORD rop);
     // The same, the source block scaled to the destination, pixel by pixel.
     BOOL StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,

@@ -5,7 +5,7 @@
 #include <QFontMetrics>
 
 #include <map>
-#include <tuple>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -23,9 +23,6 @@ QFont MakeFont(const LogFont& lf, int pixelSize)
     QFont f(QString::fromLatin1(kSansFace));
     f.setPixelSize(pixelSize < 1 ? 1 : pixelSize);
     f.setWeight(static_cast<QFont::Weight>(QtWeight(lf.lfWeight)));
-    f.setItalic(lf.lfItalic);
-    f.setUnderline(lf.lfUnderline);
-    f.setStrikeOut(lf.lfStrikeOut);
     f.setKerning(false);
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
@@ -58,10 +55,9 @@ ResolvedFont Resolve(const LogFont& lf)
 const ResolvedFont& ResolveFont(const LogFont& logFont)
 {
     // The face and the escapement do not change the resolved font.
-    using Key = std::tuple<int, int, bool, bool, bool>;
+    using Key = std::pair<int, int>;
     static std::map<Key, ResolvedFont> cache;
-    const Key key{logFont.lfHeight, logFont.lfWeight, logFont.lfItalic, logFont.lfUnderline,
-                  logFont.lfStrikeOut};
+    const Key key{logFont.lfHeight, logFont.lfWeight};
     auto it = cache.find(key);
     if (it == cache.end())
         it = cache.emplace(key, Resolve(logFont)).first;

@@ -51,13 +51,10 @@ BOOL Region::CreateRoundRectRgn(int left, int top, int right, int bottom, int wi
 
 BOOL Region::CombineRgn(const Region& a, const Region& b, int mode)
 {
-    switch (mode) {
-    case RGN_AND: m_region = a.m_region.intersected(b.m_region); return TRUE;
-    case RGN_OR: m_region = a.m_region.united(b.m_region); return TRUE;
-    case RGN_XOR: m_region = a.m_region.xored(b.m_region); return TRUE;
-    case RGN_DIFF: m_region = a.m_region.subtracted(b.m_region); return TRUE;
-    default: return FALSE;
-    }
+    if (mode != RGN_OR)
+        return FALSE;
+    m_region = a.m_region.united(b.m_region);
+    return TRUE;
 }
 
 } // namespace platform

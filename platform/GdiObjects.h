@@ -13,11 +13,8 @@
 #include <memory>
 
 constexpr int PS_SOLID = 0;
-constexpr int PS_DASH = 1;
 constexpr int PS_DOT = 2;
-constexpr int PS_NULL = 5;
 
-constexpr int FW_DONTCARE = 0;
 constexpr int FW_LIGHT = 300;
 constexpr int FW_NORMAL = 400;
 constexpr int FW_BOLD = 700;
@@ -25,10 +22,7 @@ constexpr int FW_BOLD = 700;
 constexpr int ALTERNATE = 1;
 constexpr int WINDING = 2;
 
-constexpr int RGN_AND = 1;
 constexpr int RGN_OR = 2;
-constexpr int RGN_XOR = 3;
-constexpr int RGN_DIFF = 4;
 
 namespace platform {
 
@@ -40,10 +34,8 @@ struct Pen {
 };
 
 struct Brush {
-    bool hollow = false; // the null brush: fills nothing
     COLORREF color = 0xFFFFFF;
-    static Brush Solid(COLORREF c) { return Brush{false, c}; }
-    static Brush Null() { return Brush{true, 0}; }
+    static Brush Solid(COLORREF c) { return Brush{c}; }
     friend bool operator==(const Brush&, const Brush&) = default;
 };
 
@@ -51,12 +43,8 @@ struct Brush {
 // descent) in pixels, a negative one the character height, 0 the default height.
 struct LogFont {
     int lfHeight = 0;
-    int lfWidth = 0;
     int lfEscapement = 0; // tenths of a degree, counter-clockwise
     int lfWeight = FW_NORMAL;
-    bool lfItalic = false;
-    bool lfUnderline = false;
-    bool lfStrikeOut = false;
     QString lfFaceName;
     friend bool operator==(const LogFont&, const LogFont&) = default;
 };
@@ -86,7 +74,7 @@ public:
     BOOL CreatePolygonRgn(const POINT* points, int count, int mode);
     // A rectangle whose corners are rounded by an ellipse of width x height.
     BOOL CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
-    // This region becomes a and b combined by mode (RGN_AND, RGN_OR, RGN_XOR, RGN_DIFF).
+    // This region becomes a and b combined by mode (RGN_OR, their union).
     BOOL CombineRgn(const Region& a, const Region& b, int mode);
     void DeleteObject() { m_region = QRegion(); }
     const QRegion& Get() const { return m_region; }

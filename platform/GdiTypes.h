@@ -40,8 +40,6 @@ struct Rect {
     constexpr POINT TopLeft() const { return {left, top}; }
     constexpr POINT BottomRight() const { return {right, bottom}; }
     constexpr POINT CenterPoint() const { return {(left + right) / 2, (top + bottom) / 2}; }
-    constexpr void InflateRect(int dx, int dy) { left -= dx, top -= dy, right += dx, bottom += dy; }
-    constexpr void OffsetRect(int dx, int dy) { left += dx, top += dy, right += dx, bottom += dy; }
 
     QRect ToQRect() const { return QRect(left, top, right - left, bottom - top); }
     static Rect FromQRect(const QRect& r)

@@ -14,7 +14,6 @@ QMessageBox::Icon IconOf(unsigned flags)
     case MB_ICONERROR: return QMessageBox::Critical;
     case MB_ICONQUESTION: return QMessageBox::Question;
     case MB_ICONWARNING: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
 }
@@ -36,14 +35,10 @@ public:
             int answer;
         };
         std::vector<Choice> choices;
-        switch (flags & 0x0F) {
-        case MB_OKCANCEL: choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}}; break;
-        case MB_YESNOCANCEL:
-            choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
-            break;
-        case MB_YESNO: choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}}; break;
-        default: choices = {{QMessageBox::Ok, IDOK}}; break;
-        }
+        if ((flags & 0x0F) == MB_YESNO)
+            choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+        else
+            choices = {{QMessageBox::Ok, IDOK}};
         for (const auto& c : choices)
             box.addButton(c.button);
         box.exec();
@@ -51,7 +46,7 @@ public:
         for (const auto& c : choices)
             if (c.button == pressed)
                 return c.answer;
-        return choices.size() > 1 ? (choices.back().answer == IDCANCEL ? IDCANCEL : IDNO) : IDOK;
+        return choices.size() > 1 ? IDNO : IDOK;
     }
 };
 

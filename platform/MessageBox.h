@@ -7,13 +7,10 @@ class QWidget;
 
 // Buttons and icons, as the programs pass them.
 constexpr unsigned MB_OK = 0x0;
-constexpr unsigned MB_OKCANCEL = 0x1;
-constexpr unsigned MB_YESNOCANCEL = 0x3;
 constexpr unsigned MB_YESNO = 0x4;
 constexpr unsigned MB_ICONERROR = 0x10;
 constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONWARNING = 0x30;
-constexpr unsigned MB_ICONINFORMATION = 0x40;
 
 // Answers.
 constexpr int IDOK = 1;

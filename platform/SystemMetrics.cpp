@@ -2,14 +2,7 @@
 
 int GetSystemMetrics(int index)
 {
-    switch (index) {
-    case SM_CXSCREEN: return 1024;
-    case SM_CYSCREEN: return 768;
-    case SM_CYCAPTION: return 19;
-    case SM_CXICON:
-    case SM_CYICON: return 32;
-    default: return 0;
-    }
+    return index == SM_CYCAPTION ? 19 : 0;
 }
 
 COLORREF GetSysColor(int index)
@@ -20,7 +13,6 @@ COLORREF GetSysColor(int index)
     case COLOR_WINDOWTEXT: return 0x000000;
     case COLOR_BTNFACE: return 0xF0F0F0;
     case COLOR_BTNSHADOW: return 0xA0A0A0;
-    case COLOR_BTNTEXT: return 0x000000;
     case COLOR_BTNHIGHLIGHT: return 0xFFFFFF;
     case COLOR_3DDKSHADOW: return 0x696969;
     case COLOR_3DLIGHT: return 0xE3E3E3;

@@ -5,18 +5,13 @@
 #include "platform/GdiObjects.h"
 #include "platform/WinTypes.h"
 
-constexpr int SM_CXSCREEN = 0;
-constexpr int SM_CYSCREEN = 1;
 constexpr int SM_CYCAPTION = 4;
-constexpr int SM_CXICON = 11;
-constexpr int SM_CYICON = 12;
 
 constexpr int COLOR_SCROLLBAR = 0;
 constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_BTNFACE = 15;
 constexpr int COLOR_BTNSHADOW = 16;
-constexpr int COLOR_BTNTEXT = 18;
 constexpr int COLOR_BTNHIGHLIGHT = 20;
 constexpr int COLOR_3DDKSHADOW = 21;
 constexpr int COLOR_3DLIGHT = 22;

@@ -228,7 +228,7 @@ void C3DMeterCtrl::ChooseColor(void (C3DMeterCtrl::*setter)(COLORREF))
 {
     // The dialog starts at black, its custom part closed, owned by the meter's owner.
     const std::optional<COLORREF> chosen =
-        platform::ShowColorDialog(parentWidget(), 0, CC_ANYCOLOR | CC_PREVENTFULLOPEN | CC_ENABLEHOOK);
+        platform::ShowColorDialog(parentWidget(), CC_ANYCOLOR | CC_PREVENTFULLOPEN | CC_ENABLEHOOK);
     if (chosen)
         (this->*setter)(*chosen);
 }

@@ -312,4 +312,13 @@ TEST(SlowReceiver, DisconnectNeitherKillsNorFreesUnderAThreadThatHasNotEnded)
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
 }
 
+TEST(ConEvent, OnlyALossOfKindOneCounts)
+{
+    EXPECT_EQ(IsConnectionLoss("1", "Event=EVT_CON_DROP"), TRUE);
+    EXPECT_EQ(IsConnectionLoss("1", "Event=EVT_CON_FAILURE"), TRUE);
+    EXPECT_EQ(IsConnectionLoss("2", "Event=EVT_CON_DROP"), FALSE);
+    EXPECT_EQ(IsConnectionLoss("1", "Event=EVT_CON_SUCCESS"), FALSE);
+    EXPECT_EQ(IsConnectionLoss("1", "Event=EVT_CON_DROPPED"), FALSE);
+}
+
 } // namespace

@@ -1,33 +1,19 @@
 #include "hostlink/TelvoPlugin.h"
+#include "platform/testing/HoldInChild.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 // Runs a process that claims the plug-in's lock and waits; returns its id once it holds it.
 pid_t StartHolder(const char* name)
 {
-    int ready[2];
-    if (pipe(ready) != 0)
-        return -1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(ready[0]);
+    return platform::HoldInChild([name](const auto& ready) {
         CTelvoPlugin plugin(name);
-        const char state = plugin.m_bAlreadyRunning ? 'r' : 'h';
-        if (write(ready[1], &state, 1) != 1)
-            _exit(1);
-        pause();
-        _exit(0);
-    }
-    close(ready[1]);
-    char state = 0;
-    const bool got = read(ready[0], &state, 1) == 1 && state == 'h';
-    close(ready[0]);
-    return got ? pid : -1;
+        ready(!plugin.m_bAlreadyRunning);
+    });
 }
 
 class PluginLock : public ::testing::TestWithParam<int> {};

@@ -1,5 +1,7 @@
 #include "platform/testing/PdfDefaultPrinter.h"
 
+#include "platform/testing/PdfPrinter.h"
+
 #include <QPrinter>
 
 namespace platform {
@@ -19,9 +21,7 @@ std::unique_ptr<QPrinter> PdfDefaultPrinter::Open(const QString& jobName)
     jobs << jobName;
     if (m_pdfPath.isEmpty())
         return nullptr;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(m_pdfPath);
+    auto printer = MakePdfPrinter(m_pdfPath);
     printer->setDocName(jobName);
     return printer;
 }

@@ -1,5 +1,7 @@
 #include "platform/testing/PdfPrintDialog.h"
 
+#include "platform/testing/PdfPrinter.h"
+
 #include <QPrinter>
 
 namespace platform {
@@ -21,9 +23,7 @@ std::unique_ptr<QPrinter> PdfPrintDialog::ChoosePrinter(QWidget* owner, DWORD fl
     this->flags = flags;
     if (m_pdfPath.isEmpty())
         return nullptr;
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(m_pdfPath);
+    auto printer = MakePdfPrinter(m_pdfPath);
     printer->setFullPage(m_bFullPage);
     return printer;
 }

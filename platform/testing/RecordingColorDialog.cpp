@@ -12,9 +12,9 @@ RecordingColorDialog::~RecordingColorDialog()
     SetColorDialog(nullptr);
 }
 
-std::optional<COLORREF> RecordingColorDialog::ChooseColor(QWidget* owner, COLORREF initial, DWORD flags)
+std::optional<COLORREF> RecordingColorDialog::ChooseColor(QWidget* owner, DWORD flags)
 {
-    m_requests.push_back({owner, initial, flags});
+    m_requests.push_back({owner, flags});
     if (m_answers.empty())
         return std::nullopt;
     const std::optional<COLORREF> answer = m_answers.front();

@@ -20,11 +20,10 @@ public:
     // the dialog is cancelled.
     void Answer(std::optional<COLORREF> colour) { m_answers.push_back(colour); }
 
-    std::optional<COLORREF> ChooseColor(QWidget* owner, COLORREF initial, DWORD flags) override;
+    std::optional<COLORREF> ChooseColor(QWidget* owner, DWORD flags) override;
 
     struct Asked {
         QWidget* owner;
-        COLORREF initial;
         DWORD flags;
     };
     const std::vector<Asked>& Requests() const { return m_requests; }

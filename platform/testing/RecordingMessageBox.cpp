@@ -18,9 +18,6 @@ RecordingMessageBox::~RecordingMessageBox()
 int RecordingMessageBox::Show(QWidget*, const QString& text, const QString& caption, unsigned flags)
 {
     m_boxes.push_back({text, caption, flags});
-    const ShownBox shown = m_boxes.back();
-    if (m_onShow)
-        m_onShow(shown);
     if (m_holdMs > 0) {
         QEventLoop loop;
         QTimer::singleShot(m_holdMs, &loop, &QEventLoop::quit);

@@ -5,7 +5,6 @@
 
 #include <QString>
 
-#include <functional>
 #include <vector>
 
 namespace platform {
@@ -29,8 +28,6 @@ public:
     void SetAnswer(int answer) { m_answer = answer; }
     // The box stays open this long, running a nested event loop as a real box does.
     void SetHoldMs(int ms) { m_holdMs = ms; }
-    // Called while the box is "open", inside its nested loop.
-    void SetOnShow(std::function<void(const ShownBox&)> onShow) { m_onShow = std::move(onShow); }
 
     const std::vector<ShownBox>& Boxes() const { return m_boxes; }
     void Clear() { m_boxes.clear(); }
@@ -38,7 +35,6 @@ public:
 private:
     int m_answer;
     int m_holdMs = 0;
-    std::function<void(const ShownBox&)> m_onShow;
     std::vector<ShownBox> m_boxes;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/DC.h"
 #include "platform/GdiFont.h"
 #include "platform/SystemMetrics.h"
+#include "platform/testing/PdfPrinter.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -288,10 +289,8 @@ TEST(DrawingContext, ScrollMovesPixelsWithinTheClip)
 TEST(DrawingContext, PrinterContextDrawsBetweenStartAndEndOfTheDocument)
 {
     QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("page.pdf"));
-    CDC dc(&printer);
+    const auto printer = platform::MakePdfPrinter(dir.filePath("page.pdf"));
+    CDC dc(printer.get());
     EXPECT_TRUE(dc.IsPrinting());
     ASSERT_GT(dc.StartDoc("doc"), 0);
     EXPECT_GT(dc.StartPage(), 0);
@@ -302,10 +301,8 @@ TEST(DrawingContext, PrinterContextDrawsBetweenStartAndEndOfTheDocument)
     EXPECT_GT(dc.EndDoc(), 0);
     EXPECT_GT(QFileInfo(dir.filePath("page.pdf")).size(), 0);
 
-    QPrinter nowhere(QPrinter::HighResolution);
-    nowhere.setOutputFormat(QPrinter::PdfFormat);
-    nowhere.setOutputFileName(dir.filePath("missing/dir/page.pdf"));
-    CDC failing(&nowhere);
+    const auto nowhere = platform::MakePdfPrinter(dir.filePath("missing/dir/page.pdf"));
+    CDC failing(nowhere.get());
     EXPECT_EQ(failing.StartDoc("doc"), SP_ERROR);
     EXPECT_GT(failing.AbortDoc(), 0);
 }

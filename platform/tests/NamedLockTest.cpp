@@ -1,32 +1,20 @@
 #include "platform/NamedLock.h"
 
+#include "platform/testing/HoldInChild.h"
+
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
-// A child process that takes the lock, tells the parent so through a pipe, and waits to be killed.
-pid_t HoldInChild(const std::string& name)
+// A child process that takes the lock and waits to be killed.
+pid_t HoldLockInChild(const std::string& name)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
-        return -1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
+    return platform::HoldInChild([&name](const auto& ready) {
         platform::NamedLock lock(name);
-        const char ok = lock.isHeld() ? '1' : '0';
-        (void)!write(fds[1], &ok, 1);
-        for (;;)
-            pause();
-    }
-    close(fds[1]);
-    char ok = 0;
-    (void)!read(fds[0], &ok, 1);
-    close(fds[0]);
-    return ok == '1' ? pid : -1;
+        ready(lock.isHeld());
+    });
 }
 
 TEST(NamedLock, ASecondHolderSeesTheFirst)
@@ -44,7 +32,7 @@ TEST(NamedLock, ASecondHolderSeesTheFirst)
 TEST(NamedLock, IsFreedWhenItsHolderEndsOrIsKilled)
 {
     for (const int sig : {SIGTERM, SIGKILL}) {
-        const pid_t child = HoldInChild("LockTest-proc");
+        const pid_t child = HoldLockInChild("LockTest-proc");
         ASSERT_GT(child, 0);
         EXPECT_TRUE(platform::NamedLock::Exists("LockTest-proc"));
         {

@@ -1,6 +1,7 @@
 #include "scopecontrols/MemDC.h"
 
 #include "platform/Colour.h"
+#include "platform/testing/PdfPrinter.h"
 
 #include <QImage>
 #include <QPrinter>
@@ -80,10 +81,8 @@ TEST(MemDC, WithoutBufferingDrawsStraightOntoTheTarget)
 TEST(MemDC, PrinterTargetIsDrawnDirectlyAndStaysAlive)
 {
     QTemporaryDir dir;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(dir.filePath("page.pdf"));
-    CDC target(&printer);
+    const auto printer = platform::MakePdfPrinter(dir.filePath("page.pdf"));
+    CDC target(printer.get());
     ASSERT_GT(target.StartDoc(QString()), 0);
     target.StartPage();
     const Rect page(0, 0, target.GetDeviceCaps(HORZRES), target.GetDeviceCaps(VERTRES));

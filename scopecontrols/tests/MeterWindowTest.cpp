@@ -1,15 +1,13 @@
 #include "platform/StringTable.h"
 #include "platform/WindowStyles.h"
+#include "platform/testing/ContextMenu.h"
 #include "platform/testing/RecordingColorDialog.h"
 #include "scopecontrols/3DMeterCtrl.h"
 #include "scopecontrols/tests/MeterTestSupport.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -33,8 +31,7 @@ struct MenuEntry {
 std::vector<MenuEntry> ChooseFromMenu(C3DMeterCtrl* meter, const QString& pick)
 {
     std::vector<MenuEntry> seen;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    platform::RightClickWithMenu(meter, QPoint(100, 100), [&](QMenu* menu) {
         if (!menu)
             return;
         QAction* chosen = nullptr;
@@ -45,17 +42,7 @@ std::vector<MenuEntry> ChooseFromMenu(C3DMeterCtrl* meter, const QString& pick)
         }
         if (chosen)
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(chosen).center());
-        else
-            menu->close();
     });
-    // Never left hanging in the menu's loop, whatever happens above.
-    QTimer::singleShot(5000, [] {
-        if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-    });
-    const QPoint local(100, 100);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, local, meter->mapToGlobal(local));
-    QApplication::sendEvent(meter, &event);
     return seen;
 }
 

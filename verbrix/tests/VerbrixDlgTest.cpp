@@ -5,6 +5,7 @@
 
 #include "hostlink/testing/ModalWatch.h"
 #include "platform/StringTable.h"
+#include "platform/testing/ContextMenu.h"
 #include "platform/testing/RecordingMessageBox.h"
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
@@ -13,7 +14,6 @@
 #include "verbrix/VerbrixStrings.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -301,29 +301,13 @@ TEST_F(VerbrixDlgTest, AReplyOfKindTwoChangesNothing)
     EXPECT_TRUE(dlg->isVisible());
 }
 
-// Right click on the dialog; onMenu runs while the menu is open (nullptr when none opened).
-void RightClickWithMenu(QWidget* widget, const std::function<void(QMenu*)>& onMenu)
-{
-    bool seen = false;
-    QTimer::singleShot(200, [&] {
-        seen = true;
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        onMenu(menu);
-        if (menu)
-            menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), widget->mapToGlobal(QPoint(20, 20)));
-    QApplication::sendEvent(widget, &event);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return seen; }, 5000));
-}
-
 TEST_F(VerbrixDlgTest, TheContextMenuOpensTheAboutBox)
 {
     host.SetSilent(true);
     Open();
     QString caption;
     QString texts;
-    RightClickWithMenu(dlg.get(), [&](QMenu* menu) {
+    platform::RightClickWithMenu(dlg.get(), QPoint(20, 20), [&](QMenu* menu) {
         ASSERT_NE(menu, nullptr);
         ASSERT_EQ(menu->actions().size(), 1);
         EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8("Inf&o über Verbrix..."));
@@ -361,9 +345,9 @@ TEST_F(VerbrixDlgTest, WithoutItsStringTheAboutItemIsLeftOut)
     platform::SetStringTable({{IDS_NO_HOST, "x"}});
     host.SetSilent(true);
     Open();
-    RightClickWithMenu(dlg.get(), [](QMenu* menu) { EXPECT_EQ(menu, nullptr); });
+    platform::RightClickWithMenu(dlg.get(), QPoint(20, 20), [](QMenu* menu) { EXPECT_EQ(menu, nullptr); });
     platform::SetStringTable({{IDS_ABOUTBOX, ""}});
-    RightClickWithMenu(dlg.get(), [](QMenu* menu) { EXPECT_EQ(menu, nullptr); });
+    platform::RightClickWithMenu(dlg.get(), QPoint(20, 20), [](QMenu* menu) { EXPECT_EQ(menu, nullptr); });
 }
 
 } // namespace

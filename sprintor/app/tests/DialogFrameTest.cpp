@@ -4,14 +4,13 @@
 #include "SprintorDialogFixture.h"
 #include "hostlink/testing/ModalWatch.h"
 #include "platform/DialogUnits.h"
-#include "platform/PrintDialog.h"
+#include "platform/testing/ContextMenu.h"
+#include "platform/testing/PdfPrintDialog.h"
 #include "sprintor/app/Resource.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -198,28 +197,11 @@ TEST_F(Dialog, AGraphThatCannotBeSavedIsReportedUnderTheProgramsName)
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-// The machine has no printer: the print dialog chooses a PDF file.
-class PdfPrintDialog : public platform::IPrintDialog {
-public:
-    explicit PdfPrintDialog(QString path) : m_path(std::move(path)) { platform::SetPrintDialog(this); }
-    ~PdfPrintDialog() override { platform::SetPrintDialog(nullptr); }
-    std::unique_ptr<QPrinter> ChoosePrinter(QWidget*, DWORD) override
-    {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(m_path);
-        return printer;
-    }
-
-private:
-    QString m_path;
-};
-
 TEST_F(Dialog, PrintsTheGraph)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("page.pdf"));
-    PdfPrintDialog printDialog(path);
+    platform::PdfPrintDialog printDialog(path); // the machine has no printer: a PDF file
     QTest::mouseClick(&dlg->m_btnPrint, Qt::LeftButton);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -275,8 +257,7 @@ TEST_F(Dialog, TheContextMenuOpensTheAboutBox)
 {
     QStringList items;
     QString title;
-    QTimer::singleShot(0, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    platform::RightClickWithMenu(dlg.get(), QPoint(300, 380), [&](QMenu* menu) {
         ASSERT_NE(menu, nullptr);
         for (const QAction* action : menu->actions())
             items << action->text();
@@ -289,8 +270,6 @@ TEST_F(Dialog, TheContextMenuOpensTheAboutBox)
         menu->setActiveAction(menu->actions().at(0));
         QTest::keyClick(menu, Qt::Key_Return);
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 380), dlg->mapToGlobal(QPoint(300, 380)));
-    QCoreApplication::sendEvent(dlg.get(), &event);
     EXPECT_EQ(items, QStringList{QString::fromUtf8("&Über Sprintor...")});
     EXPECT_EQ(title, QStringLiteral("About Sprintor"));
 }
