@@ -92,7 +92,7 @@ public:
         // The link's own event for the connection it made.
         WaitUntil([&] { return !dispatched_.empty(); });
         FUZZ_CHECK(dispatched_.front().name == "ConEvent");
-        FUZZ_CHECK(dispatched_.front().payload == "Event=" + EventName(EVT_CON_SUCCESS));
+        FUZZ_CHECK(dispatched_.front().payload == "Event=EVT_CON_SUCCESS");
     }
 
     // Sends the bytes in pieces of the given size, then the end message, and hands out what the

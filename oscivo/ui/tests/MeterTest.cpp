@@ -5,6 +5,7 @@
 #include "OscivoDialogFixture.h"
 #include "hostlink/testing/ModalWatch.h"
 #include "platform/StringTable.h"
+#include "platform/testing/ContextMenu.h"
 #include "platform/testing/PdfPrintDialog.h"
 
 #include <QPointer>
@@ -13,23 +14,7 @@ namespace oscivotest {
 namespace {
 
 using Meters = OscivoDialogTest;
-
-// Right click on the dialog's empty space; onMenu runs while the menu is open (nullptr when
-// none opened).
-void RightClickWithMenu(QWidget* dialog, QPoint local, const std::function<void(QMenu*)>& onMenu)
-{
-    bool seen = false;
-    QTimer::singleShot(200, [&] {
-        seen = true;
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        onMenu(menu);
-        if (menu && menu->isVisible())
-            menu->close();
-    });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, local, dialog->mapToGlobal(local));
-    QApplication::sendEvent(dialog, &event);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return seen; }, 5000));
-}
+using platform::RightClickWithMenu;
 
 QStringList MenuTexts(const QMenu* menu)
 {
