@@ -42,7 +42,7 @@ inline QString ScratchFile(const QString& name, const uint8_t* data, std::size_t
                                  ? QStringLiteral("/dev/shm/fuzz-XXXXXX")
                                  : QDir::tempPath() + QStringLiteral("/fuzz-XXXXXX"));
     FUZZ_CHECK(dir.isValid());
-    const QString path = dir.filePath(name);
+    QString path = dir.filePath(name);
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) ==
