@@ -10,9 +10,6 @@
 #include "oscivo/core/OscivoFiles.h"
 #include "oscivo/core/OscivoState.h"
 #include "oscivo/core/ReplyParser.h"
-#include "platform/Codec1252.h"
-
-#include <QDir>
 
 #include <algorithm>
 
@@ -42,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view input = oscivofuzz::Bytes(data, size);
     const std::size_t lineEnd = std::min(input.find('\n'), input.size());
-    const QDir labels(QDir(oscivofuzz::FreshStart()).filePath(QStringLiteral("labels")));
+    oscivofuzz::FreshStart();
     g_szScalingName = MakeScalingName(input.substr(0, lineEnd));
     const std::string own = MakeLabelFileName(true);
     const std::string shared = MakeLabelFileName(false);
@@ -53,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::string names[] = {own, shared, "TARGET.LBL"};
     for (std::size_t i = std::min<std::size_t>(parts.size(), 3); i-- > 0;) // own last: it wins a shared name
         if (!parts[i].empty())
-            oscivofuzz::WriteFile(labels.filePath(platform::FromCp1252(names[i])), parts[i]);
+            // Where the loader looks (a name may start with ":", which QDir would take for a resource).
+            oscivofuzz::WriteFile(LabelFilePath(names[i]), parts[i]);
 
     LoadLabels();
     CheckLabels();

@@ -9,22 +9,19 @@
 #include "oscivo/core/OscivoState.h"
 #include "oscivo/core/ReplyParser.h"
 #include "oscivo/core/ScalingFile.h"
-#include "platform/Codec1252.h"
-
-#include <QDir>
 
 #include <algorithm>
 
 namespace {
 
-// The file name of a Windows-1252 name with its ASCII letters in lower case.
-QString LowerCaseName(std::string_view name)
+// A Windows-1252 name with its ASCII letters in lower case.
+std::string LowerCase(std::string_view name)
 {
     std::string lower(name);
     for (char& c : lower)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
-    return platform::FromCp1252(lower);
+    return lower;
 }
 
 } // namespace
@@ -33,12 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string_view input = oscivofuzz::Bytes(data, size);
     const std::size_t lineEnd = std::min(input.find('\n'), input.size());
-    const QString base = oscivofuzz::FreshStart();
+    oscivofuzz::FreshStart();
     OscivoModel model;
     g_szScalingName = MakeScalingName(input.substr(0, lineEnd));
     FUZZ_CHECK(oscivofuzz::HoldsNoSeparator(g_szScalingName));
     model.m_bObdMode = g_szScalingName == "OBD.SCL";
-    oscivofuzz::WriteFile(QDir(base).filePath(QStringLiteral("Scaling/") + LowerCaseName(g_szScalingName)),
+    oscivofuzz::WriteFile(ScalingFilePath(LowerCase(g_szScalingName)),
                           input.substr(std::min(lineEnd + 1, input.size())));
 
     FUZZ_CHECK(model.LoadScaling() == 0);
