@@ -111,7 +111,9 @@ int ReadLegacyPrefs(std::string_view bytes)
         const int value = stream.ReadHexToken();
         if (value == kEndOfFileNumber)
             return false;
-        target = static_cast<COLORREF>(value);
+        // A colour is 0x00BBGGRR. Its top byte is kept out, so that -1, which the key=value form
+        // reads as a missing key, is never written.
+        target = static_cast<COLORREF>(value) & 0xFFFFFF;
         return true;
     };
     if (!flag(g_bAutorun) || !colour(g_crBackColor) || !colour(g_crGridColor))

@@ -98,7 +98,8 @@ std::string PresetUnitText(std::string_view unit)
 {
     std::string text;
     for (const char c : unit)
-        if (c != ',' && c != '\r' && c != '\n' && text.size() < kUnitSize)
+        if (c != ',' && c != '\r' && c != '\n' && static_cast<unsigned char>(c) != 0xFF &&
+            text.size() < kUnitSize)
             text.push_back(c);
     return text;
 }
@@ -109,7 +110,8 @@ std::string FormatDefaultsFile()
     for (int i = 0; i < g_nPresetCount; ++i) {
         const Preset& preset = g_presets[i];
         const std::string unit = PresetUnitText(preset.unit);
-        if (unit.empty() || preset.min >= preset.max)
+        // A unit "EOF" would read back as the end of the list, and the presets after it with it.
+        if (unit.empty() || unit == kEndOfFileText || preset.min >= preset.max)
             continue;
         out += unit + platform::FormatC(",%d,%d,", preset.min, preset.max) + kEol;
     }

@@ -144,6 +144,17 @@ TEST_F(PrefsFileTest, TheOlderFormIsReadThroughTheSettingsStream)
     EXPECT_EQ(g_bShowZeros, TRUE);
 }
 
+TEST_F(PrefsFileTest, ColoursOfTheOlderFormReadBackFromTheNextWrite)
+{
+    // All 32 bits set would be written as "ffffffff", which reads as a missing key.
+    LoadPrefsFrom(std::string_view("1,ffffffff,-1,"), kScreen);
+    const std::string written = FormatPrefsFile();
+    Restart();
+    LoadPrefsFrom(std::string_view(written), kScreen);
+    EXPECT_EQ(g_crBackColor, 0xFFFFFFu);
+    EXPECT_EQ(g_crGridColor, 0xFFFFFFu);
+}
+
 TEST_F(PrefsFileTest, AMissingOrEmptyFileGivesTheDefaults)
 {
     for (const bool empty : {false, true}) {

@@ -279,6 +279,22 @@ TEST_F(ScalingFileTest, DefaultsFileReadsCompleteEntriesAndWritesWhatReadsBack)
     EXPECT_EQ(g_presets[3].unit, "mg/R");
 }
 
+TEST_F(ScalingFileTest, NoWrittenPresetEndsTheListBeforeThePresetsAfterIt)
+{
+    // Read back, the unit "EOF" and the byte 0xFF end the list.
+    g_nPresetCount = 3;
+    g_presets[0] = {"EOF", 0, 10};
+    g_presets[1] = {"a\xFF"
+                    "b",
+                    0, 20};
+    g_presets[2] = {"km/h", 0, 250};
+    const std::string written = FormatDefaultsFile();
+    EXPECT_EQ(written, "ab,0,20,\r\nkm/h,0,250,\r\n");
+    ReadDefaultsFile(written);
+    ASSERT_EQ(g_nPresetCount, 2);
+    EXPECT_EQ(g_presets[1].unit, "km/h");
+}
+
 TEST_F(ScalingFileTest, SlotNumbersOutsideTheTablesAreSkipped)
 {
     // A log header can give a slot any three-digit group and any field digit.
