@@ -9,6 +9,11 @@ namespace {
 
 std::atomic<ITickClock*> g_clock{nullptr};
 
+void SystemSleep(std::uint32_t ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
 } // namespace
 
 std::uint32_t TickNow()
@@ -22,7 +27,7 @@ std::uint32_t TickNow()
 
 void ITickClock::Sleep(std::uint32_t ms)
 {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    SystemSleep(ms);
 }
 
 void TickSleep(std::uint32_t ms)
@@ -30,7 +35,7 @@ void TickSleep(std::uint32_t ms)
     if (ITickClock* clock = g_clock.load(std::memory_order_acquire))
         clock->Sleep(ms);
     else
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        SystemSleep(ms);
 }
 
 void SetTickClock(ITickClock* clock)
