@@ -6,13 +6,11 @@
 #include "dynalyt/core/MainUnit.h"
 #include "dynalyt/core/NumberFormat.h"
 #include "fuzz/FuzzCheck.h"
+#include "fuzz/ScratchDir.h"
 #include "platform/Codec1252.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QString>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstddef>
@@ -33,16 +31,10 @@ struct FuzzUnit {
     dynalyt::MainUnit unit{actions};
 };
 
-// A file of that name in a folder of the process's own, holding the bytes. The folder is in
-// memory where the machine has /dev/shm: the save syncs every file it writes, and a disk shared
-// with other work would make that most of a run's time.
+// A file of that name in the process's scratch folder, holding the bytes.
 inline QString ScratchFile(const QString& name, const uint8_t* data, std::size_t size)
 {
-    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                 ? QStringLiteral("/dev/shm/fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/fuzz-XXXXXX"));
-    FUZZ_CHECK(dir.isValid());
-    QString path = dir.filePath(name);
+    QString path = ScratchDir().filePath(name);
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) ==

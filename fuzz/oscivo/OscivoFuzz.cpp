@@ -1,6 +1,7 @@
 #include "fuzz/oscivo/OscivoFuzz.h"
 
 #include "fuzz/FuzzCheck.h"
+#include "fuzz/ScratchDir.h"
 #include "oscivo/core/OscivoFiles.h"
 #include "oscivo/core/OscivoState.h"
 #include "oscivo/core/OscivoStrings.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
@@ -19,17 +19,6 @@ namespace oscivofuzz {
 namespace {
 
 constexpr std::size_t kFieldSize = 100; // characters of a value or a unit in a reply
-
-// Made once per process and removed at its exit; in memory where the machine has /dev/shm, since
-// the files the targets write are synced to their disk.
-const QTemporaryDir& StartDir()
-{
-    static const QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                       ? QStringLiteral("/dev/shm/oscivo-fuzz-XXXXXX")
-                                       : QDir::tempPath() + QStringLiteral("/oscivo-fuzz-XXXXXX"));
-    FUZZ_CHECK(dir.isValid());
-    return dir;
-}
 
 bool IsFinite(const std::optional<ValueRange>& range)
 {
@@ -57,7 +46,7 @@ std::vector<std::string_view> Split(std::string_view input, std::string_view sep
 
 QString FreshStart()
 {
-    QString base = StartDir().path();
+    QString base = fuzz::ScratchDir().path();
     QDir dir(base);
     for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
         const QString path = dir.filePath(entry);
@@ -121,7 +110,7 @@ void CheckShown(const OscivoModel& model, const ReplyEffects& effects)
 
 void CheckFilesStayInFolders(const std::vector<QString>& written)
 {
-    const QDir base(StartDir().path());
+    const QDir base(fuzz::ScratchDir().path());
     for (const QFileInfo& entry :
          base.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
         const bool folder = entry.isDir() && (entry.fileName() == QLatin1String("Scaling") ||
