@@ -100,9 +100,9 @@ public:
     // returns false.
     bool SaveMeasurement(const QString& fileName);
     // Reads a ".dym" file (own layout) or any other name (foreign layout) into the edits and
-    // grids; in the own layout the fourteen non-empty lines after "[eingaben]" are the inputs,
-    // whatever they hold. A file that cannot be opened shows OpenFailedText, changes nothing
-    // and returns false.
+    // grids; in a ".dym" file laid out as the program writes it, lines 3 to 16 are the inputs
+    // whatever they hold, and every other file is read by its section headers alone. A file
+    // that cannot be opened shows OpenFailedText, changes nothing and returns false.
     bool LoadMeasurement(const QString& fileName);
 
     // --- settings file and import settings

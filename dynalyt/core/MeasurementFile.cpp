@@ -11,7 +11,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace dynalyt {
 namespace {
@@ -40,6 +43,19 @@ QString TrimControls(const QString& text)
     while (e > b && text[e - 1].unicode() <= 0x20)
         --e;
     return text.mid(b, e - b);
+}
+
+// The lines of the input section as the program writes them: the header, an empty line, the
+// fourteen inputs (an empty one as a blank), an empty line, then the acceleration header.
+constexpr std::size_t FirstInputLine = 2;
+constexpr std::size_t AccelHeaderLine = FirstInputLine + InputEditCount + 1;
+
+bool LaidOutAsWritten(const std::vector<std::string_view>& lines)
+{
+    return lines.size() > AccelHeaderLine && lines[0] == "[eingaben]" && lines[1].empty() &&
+           std::none_of(lines.begin() + FirstInputLine, lines.begin() + FirstInputLine + InputEditCount,
+                        [](std::string_view line) { return line.empty(); }) &&
+           lines[AccelHeaderLine - 1].empty() && lines[AccelHeaderLine] == "[beschleunigen]";
 }
 
 bool IsPartialWeight(InputEdit e)
@@ -119,18 +135,21 @@ bool MainUnit::LoadMeasurement(const QString& fileName)
     fMain.m_ausr.Clear();
     const bool ownLayout = QFileInfo(fileName).suffix().toLower() == QStringLiteral("dym");
 
+    const std::vector<std::string_view> lines =
+        SplitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // In a file laid out as the program writes it the fourteen input lines are inputs whatever
+    // they hold, so that a vehicle named "Golf [ausrollen]" opens no section. Any other file (one
+    // whose blank inputs an editor stripped, say) is read by its section headers alone, as on
+    // Windows: counting fourteen input lines there would take headers and samples for inputs.
+    const bool byPosition = ownLayout && LaidOutAsWritten(lines);
     enum class Section { None, Accel, Coast, Inputs };
     Section section = Section::None;
     int index = -1;
-    for (std::string_view line :
-         SplitLines(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        const std::string_view line = lines[n];
         if (line.empty())
             continue;
-        // The own layout always writes all fourteen inputs: those lines are inputs whatever
-        // they hold, so that a vehicle named "Golf [ausrollen]" opens no section.
-        const bool ownInputLine =
-            ownLayout && section == Section::Inputs && index >= 0 && index < InputEditCount;
-        if (!ownInputLine) {
+        if (!(byPosition && n >= FirstInputLine && n < FirstInputLine + InputEditCount)) {
             if (line.find("[beschleunigen]") != std::string_view::npos)
                 section = Section::Accel, index = -1;
             if (line.find("[ausrollen]") != std::string_view::npos)

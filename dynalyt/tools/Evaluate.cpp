@@ -1,8 +1,6 @@
 // dynalyt-evaluate FILE: loads a measurement file with the program's own reader, recomputes
-// as the program does after a load, and prints what the program would show: each message,
-// the 48 rows of the result grid (cells separated by TAB), the three maximum labels and the
-// minimum, maximum and step of the left, right and bottom axes.
-// Exit status: 0 the table was filled, 1 it was not, 2 the file could not be read.
+// as the program does after a load, and prints what the program would show (the help text
+// below says what).
 
 #include "dynalyt/core/MainUnit.h"
 #include "platform/Numbers.h"
@@ -11,8 +9,26 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+constexpr const char* kHelp =
+    "usage: dynalyt-evaluate FILE\n"
+    "\n"
+    "Loads a measurement file with Dynalyt's reader (a name ending in \".dym\" in the program's\n"
+    "own layout, any other name as a foreign \".knt\" file), recomputes as the program does after\n"
+    "a load, and prints what the program would show:\n"
+    "  MESSAGE                           each message shown, one a line, CR and LF as \\r and \\n\n"
+    "  CELL TAB CELL ...                 the 48 rows of the result table, 12 cells each\n"
+    "  kW: ... / Nm: ... / G: ...        the three maximum labels, one a line\n"
+    "  LeftAxis MIN MAX STEP             each axis's limits and step, TAB-separated, with a\n"
+    "  RightAxis MIN MAX STEP            decimal point and all their digits\n"
+    "  BottomAxis MIN MAX STEP\n"
+    "\n"
+    "Exit status: 0 when the result table was filled; 1 when it was not (a message may say why);\n"
+    "2 when the file cannot be opened (its message is then all that is printed) or for a wrong\n"
+    "command line.\n";
 
 // Collects the messages; pages and focus mean nothing without a form.
 class PrintingActions : public dynalyt::IFormActions {
@@ -48,12 +64,16 @@ void PrintAxis(const char* name, const dynalyt::ChartAxis& axis)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    platform::ResetNumericLocale();
-    if (argc != 2) {
-        std::fputs("usage: dynalyt-evaluate FILE\n", stderr);
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (argc != 2 || argv[1][0] == '-') {
+        std::fputs("usage: dynalyt-evaluate FILE (--help says more)\n", stderr);
         return 2;
     }
+    QCoreApplication app(argc, argv);
+    platform::ResetNumericLocale();
     PrintingActions actions;
     dynalyt::MainUnit unit(actions);
     const bool loaded = unit.LoadMeasurement(QString::fromLocal8Bit(argv[1]));

@@ -132,6 +132,84 @@ TEST_F(MeasurementFile, InputsHoldingSectionNamesOrTabsReadBackAsSaved)
     }
 }
 
+// Files as the program writes them, as the Windows program wrote them and as editors leave them:
+// each gives its inputs, and every one gives both runs.
+TEST_F(MeasurementFile, EveryInputSectionLeavesBothRunsToRead)
+{
+    // The inputs as the program writes them; the partial weights add up to the stored weight.
+    const QList<QByteArray> written = {"10.12.2026", "1320", "0",   "0",   " ",    "1320", "1000",
+                                       "25",         "Golf", "150", "ABC", "2001", " ",    "1,05"};
+    const QByteArray runs = "[beschleunigen]\r\n\r\n0,00\t2000,0\t50,00\r\n0,80\t2350,0\t56,50\r\n\r\n"
+                            "[ausrollen]\r\n\r\n0,00\t130,00\r\n5,00\t121,01\r\n";
+    const auto file = [&](const QList<QByteArray>& inputs) {
+        return "[eingaben]\r\n\r\n" + inputs.join("\r\n") + "\r\n\r\n" + runs;
+    };
+    // Each input as written, without the blank that stands for an empty one.
+    const auto asWritten = [](const QList<QByteArray>& inputs) {
+        QStringList texts;
+        for (const QByteArray& input : inputs)
+            texts.append(QString::fromLatin1(input.trimmed()));
+        return texts;
+    };
+    QList<QByteArray> named = written;
+    named[0] = "[eingaben]";
+    named[8] = "Golf [ausrollen]";
+    named[11] = "[beschleunigen]";
+    named[12] = "1,0\t9000\t300";
+    QByteArray namedLf = file(named);
+    namedLf.replace("\r\n", "\n");
+    QList<QByteArray> stripped = written;
+    stripped.replace(4, "");
+    stripped.replace(12, "");
+
+    struct Case {
+        std::string what;
+        QString name;
+        QByteArray bytes;
+        QStringList inputs; // "old" where the file leaves an input as it was
+    };
+    std::vector<Case> cases = {
+        {"the program's own, section names and a TAB in inputs", "own.dym", file(named), asWritten(named)},
+        {"the program's own with LF line ends", "lf.dym", namedLf, asWritten(named)},
+        {"written on Windows", "win.dym", file(written), asWritten(written)},
+        // Read as the Windows program read it: the lines after a stripped one move up.
+        {"blank inputs stripped",
+         "stripped.dym",
+         file(stripped),
+         {"10.12.2026", "1320", "0", "0", "1320", "1000", "25", "Golf", "150", "ABC", "2001", "1,05", "old",
+          "old"}},
+        // The layout of a name other than ".dym": the line after the weight is its own.
+        {"written on Windows under another name",
+         "win.txt",
+         file(written),
+         {"10.12.2026", "1320", "0", "0", "", "1320", "25", "Golf", "150", "ABC", "2001", "", "1,05", "old"}},
+    };
+    for (int kept = 1; kept < InputEditCount; ++kept) {
+        Case cut{"the inputs cut after " + std::to_string(kept) + " lines", "cut.dym",
+                 file(written.mid(0, kept)), asWritten(written.mid(0, kept))};
+        while (cut.inputs.size() < InputEditCount)
+            cut.inputs.append("old");
+        if (kept >= 2) // a partial weight read puts the sum into the weight
+            cut.inputs[static_cast<int>(InputEdit::e_gew)] = "1320";
+        cases.push_back(cut);
+    }
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        UnitFixture loading;
+        for (QString& edit : loading.unit.fMain.edits)
+            edit = "old";
+        ASSERT_TRUE(loading.unit.LoadMeasurement(files.Write(c.name, c.bytes)));
+        EXPECT_EQ(QStringList(loading.unit.fMain.edits.begin(), loading.unit.fMain.edits.end()), c.inputs);
+        const TextGrid& accel = loading.unit.fMain.m_beschl;
+        EXPECT_EQ(QStringList({accel.Cell(0, 1), accel.Cell(1, 1), accel.Cell(2, 1), accel.Cell(0, 2)}),
+                  QStringList({"0,80", "2350,0", "56,50", ""}));
+        const TextGrid& coast = loading.unit.fMain.m_ausr;
+        EXPECT_EQ(QStringList({coast.Cell(0, 1), coast.Cell(1, 1), coast.Cell(0, 2)}),
+                  QStringList({"5,00", "121,01", ""}));
+    }
+}
+
 // Random typed forms: inputs built from section names, line breaks, TABs, blanks, control
 // characters and characters the code page lacks; grids of numbers of every size, texts that
 // do not convert and empty rows between.
@@ -322,7 +400,7 @@ TEST_F(MeasurementFile, ForeignLayoutSkipsItsExtraLineAndNeverSetsTheTyreRatio)
 TEST_F(MeasurementFile, ReadsAnyLineEndsAndKeepsWhatTheFileDoesNotReach)
 {
     Edit(InputEdit::e_modif) = "kept";
-    // An input section shorter than fourteen lines: only the foreign layout may have one.
+    // An input section shorter than fourteen lines.
     for (const char* eol : {"\r\n", "\n", "\r"}) {
         QByteArray text = "[eingaben]\r\n\r\n 01.01.2027 \r\n1000\r\n100\r\n0\r\n\t\r\n1500\r\n"
                           "[beschleunigen]\r\n\r\n1,0\t2000\t50\r\n2,0\t3000\r\n"

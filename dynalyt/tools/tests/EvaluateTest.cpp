@@ -2,6 +2,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,17 +10,23 @@ namespace {
 struct Output {
     int exitCode;
     QList<QByteArray> lines;
+    QByteArray errors;
 };
 
-Output Evaluate(const QString& file)
+Output EvaluateWith(const QStringList& arguments)
 {
     QProcess p;
-    p.start(QStringLiteral(TOOLSET_PROGRAM_DYNALYT_EVALUATE), {file});
+    p.start(QStringLiteral(TOOLSET_PROGRAM_DYNALYT_EVALUATE), arguments);
     EXPECT_TRUE(p.waitForFinished(60000));
     QByteArray out = p.readAllStandardOutput();
     if (out.endsWith('\n'))
         out.chop(1);
-    return {p.exitCode(), out.split('\n')};
+    return {p.exitCode(), out.split('\n'), p.readAllStandardError()};
+}
+
+Output Evaluate(const QString& file)
+{
+    return EvaluateWith({file});
 }
 
 QString WriteFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
@@ -97,6 +104,33 @@ TEST(Evaluate, ExitStatusTellsWhetherTheTableWasFilled)
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(QString::fromUtf8(missing.lines.value(0)),
               QString::fromUtf8("Messungsdatei kann nicht geöffnet werden."));
+}
+
+TEST(Evaluate, HelpSaysWhatIsPrintedAndAnyOtherOptionIsRefused)
+{
+    for (const char* help : {"--help", "-h"}) {
+        SCOPED_TRACE(help);
+        const Output run = EvaluateWith({help});
+        EXPECT_EQ(run.exitCode, 0);
+        ASSERT_FALSE(run.lines.empty());
+        EXPECT_EQ(run.lines[0].toStdString(), "usage: dynalyt-evaluate FILE");
+        EXPECT_TRUE(run.lines.contains("  BottomAxis MIN MAX STEP"));
+        EXPECT_EQ(std::count_if(run.lines.begin(), run.lines.end(),
+                                [](const QByteArray& line) { return line.startsWith("Exit status: 0 "); }),
+                  1);
+        EXPECT_EQ(run.errors.toStdString(), "");
+    }
+
+    // An argument starting with "-" is an option the aid does not know, never a file to open.
+    const QStringList refused[] = {
+        {"--version"}, {"-x"}, {"-"}, {"--help=all"}, {}, {"--help", "run.dym"}, {"a.dym", "b.dym"}};
+    for (const QStringList& arguments : refused) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const Output run = EvaluateWith(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.lines.join('\n').toStdString(), "");
+        EXPECT_EQ(run.errors.toStdString(), "usage: dynalyt-evaluate FILE (--help says more)\n");
+    }
 }
 
 } // namespace
