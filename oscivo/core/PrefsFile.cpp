@@ -6,11 +6,13 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 
 namespace {
 
 constexpr const char* kEol = "\r\n";
-constexpr std::size_t kValueDigits = 8; // a 32-bit value; a longer run is not one
+constexpr std::size_t kValueDigits = 11; // of a value's run, the digits that are read
 
 bool IsHexDigit(char c)
 {
@@ -89,12 +91,15 @@ int FindPrefsValue(std::string_view key, BOOL decimal)
     std::size_t end = start;
     while (end < text.size() && IsHexDigit(text[end]))
         ++end;
-    const std::string_view run = text.substr(start, end - start);
-    if (run.empty() || run.size() > kValueDigits)
-        return -1;
-    if (decimal)
-        return ScanDecimalInt(run).value_or(-1);
-    return ScanHexInt(run).value_or(-1);
+    const char* first = text.data() + start;
+    const char* last = first + std::min(end - start, kValueDigits);
+    // A value too large for 32 bits is missing, and so is a decimal one that starts with a letter.
+    if (decimal) {
+        int value = 0;
+        return std::from_chars(first, last, value).ec == std::errc() ? value : -1;
+    }
+    std::uint32_t value = 0;
+    return std::from_chars(first, last, value, 16).ec == std::errc() ? static_cast<int>(value) : -1;
 }
 
 int ReadLegacyPrefs(std::string_view bytes)
