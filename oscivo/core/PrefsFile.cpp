@@ -106,20 +106,18 @@ int ReadLegacyPrefs(std::string_view bytes)
 {
     SettingsStream stream(bytes);
     auto flag = [&](BOOL& target) {
-        const int value = stream.ReadIntToken();
-        if (value == kEndOfFileNumber)
-            return false;
-        target = value != 0;
-        return true;
+        const auto value = stream.ReadIntToken();
+        if (value)
+            target = *value != 0;
+        return value.has_value();
     };
     auto colour = [&](COLORREF& target) {
-        const int value = stream.ReadHexToken();
-        if (value == kEndOfFileNumber)
-            return false;
+        const auto value = stream.ReadHexToken();
         // A colour is 0x00BBGGRR. Its top byte is kept out, so that -1, which the key=value form
         // reads as a missing key, is never written.
-        target = static_cast<COLORREF>(value) & 0xFFFFFF;
-        return true;
+        if (value)
+            target = static_cast<COLORREF>(*value) & 0xFFFFFF;
+        return value.has_value();
     };
     if (!flag(g_bAutorun) || !colour(g_crBackColor) || !colour(g_crGridColor))
         return 0;

@@ -153,6 +153,20 @@ TEST_F(PrefsFileTest, TheOlderFormIsReadThroughTheSettingsStream)
     EXPECT_EQ(g_bShowZeros, TRUE);
 }
 
+TEST_F(PrefsFileTest, NumbersOfTheOlderFormThatLookLikeTheEndAreRead)
+{
+    // -99999, in decimal and as the hexadecimal fffe7961, was once taken for the end of the file.
+    EXPECT_EQ(ReadLegacyPrefs("-99999,0,123456,fffe7961,ff00,ffff,ffc0c0,a0ff,ffff00,a000,7f0000,60a0,"
+                              "c0c0ff,ffa000,a0a000,-99999,0,"),
+              1);
+    EXPECT_EQ(g_bAutorun, TRUE);
+    EXPECT_EQ(g_crGridColor, 0x123456u);
+    EXPECT_EQ(g_crLineColor[0], 0xFE7961u);
+    EXPECT_EQ(g_crLineColor[11], 0xA0A000u);
+    EXPECT_EQ(g_bShowUnits, TRUE);
+    EXPECT_EQ(g_bShowZeros, FALSE);
+}
+
 TEST_F(PrefsFileTest, ColoursOfTheOlderFormReadBackFromTheNextWrite)
 {
     // All 32 bits set would be written as "ffffffff", which reads as a missing key.
