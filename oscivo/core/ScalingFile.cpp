@@ -108,10 +108,7 @@ std::string FormatDefaultsFile()
     std::string out;
     for (int i = 0; i < g_nPresetCount; ++i) {
         const Preset& preset = g_presets[i];
-        const std::string unit = PresetUnitText(preset.unit);
-        if (unit.empty() || preset.min >= preset.max)
-            continue;
-        out += unit + platform::FormatC(",%d,%d,", preset.min, preset.max) + kEol;
+        out += PresetUnitText(preset.unit) + platform::FormatC(",%d,%d,", preset.min, preset.max) + kEol;
     }
     return out;
 }

@@ -35,8 +35,8 @@ void ReadDefaultsFile(std::string_view bytes);
 // characters, so that the line reads back as one preset.
 std::string PresetUnitText(std::string_view unit);
 
-// The presets in use as Defaults.cfg's bytes, each unit as PresetUnitText gives it. A preset
-// with an empty unit, or whose minimum is not below its maximum, is left out.
+// The presets in use as Defaults.cfg's bytes, every one of them, each unit as PresetUnitText
+// gives it.
 std::string FormatDefaultsFile();
 
 // Writes Defaults.cfg; 0 = written, -1 = it cannot be written.

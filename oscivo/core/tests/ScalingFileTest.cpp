@@ -292,17 +292,19 @@ TEST_F(ScalingFileTest, DefaultsFileReadsCompleteEntriesAndWritesWhatReadsBack)
     EXPECT_EQ(g_nPresetCount, 256);
     EXPECT_EQ(g_presets[255].unit, "u255");
 
+    // Every preset in use is written as it is (the preferences dialog saves none that it
+    // refuses), its unit as a line can hold it.
     g_nPresetCount = 5;
     g_presets[0] = {"km/h", 0, 250};
-    g_presets[1] = {"", 0, 10};                  // no unit
-    g_presets[2] = {"bar", 5, 5};                // minimum not below maximum
+    g_presets[1] = {"", 0, 10};
+    g_presets[2] = {"bar", 5, 5};
     g_presets[3] = {"a,b\r\nc", -1, 1};          // commas and line ends go
     g_presets[4] = {"0123456789abcdefgh", 0, 1}; // 15 characters stay
     const std::string written = FormatDefaultsFile();
-    EXPECT_EQ(written, "km/h,0,250,\r\nabc,-1,1,\r\n0123456789abcde,0,1,\r\n");
+    EXPECT_EQ(written, "km/h,0,250,\r\n,0,10,\r\nbar,5,5,\r\nabc,-1,1,\r\n0123456789abcde,0,1,\r\n");
     ReadDefaultsFile(written);
-    EXPECT_EQ(g_nPresetCount, 3);
-    EXPECT_EQ(g_presets[2].unit, "0123456789abcde");
+    EXPECT_EQ(g_nPresetCount, 5);
+    EXPECT_EQ(g_presets[4].unit, "0123456789abcde");
 
     // The preferences' spelling of the mass unit, when they make the file.
     ASSERT_EQ(LoadPresets(kMassUnitPreferences), 1);
