@@ -6,11 +6,13 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 
 namespace {
 
 constexpr const char* kEol = "\r\n";
-constexpr std::size_t kValueDigits = 8; // a 32-bit value; a longer run is not one
+constexpr std::size_t kValueDigits = 11; // of a value's run, the digits that are read
 
 bool IsHexDigit(char c)
 {
@@ -89,32 +91,33 @@ int FindPrefsValue(std::string_view key, BOOL decimal)
     std::size_t end = start;
     while (end < text.size() && IsHexDigit(text[end]))
         ++end;
-    const std::string_view run = text.substr(start, end - start);
-    if (run.empty() || run.size() > kValueDigits)
-        return -1;
-    if (decimal)
-        return ScanDecimalInt(run).value_or(-1);
-    return ScanHexInt(run).value_or(-1);
+    const char* first = text.data() + start;
+    const char* last = first + std::min(end - start, kValueDigits);
+    // A value too large for 32 bits is missing, and so is a decimal one that starts with a letter.
+    if (decimal) {
+        int value = 0;
+        return std::from_chars(first, last, value).ec == std::errc() ? value : -1;
+    }
+    std::uint32_t value = 0;
+    return std::from_chars(first, last, value, 16).ec == std::errc() ? static_cast<int>(value) : -1;
 }
 
 int ReadLegacyPrefs(std::string_view bytes)
 {
     SettingsStream stream(bytes);
     auto flag = [&](BOOL& target) {
-        const int value = stream.ReadIntToken();
-        if (value == kEndOfFileNumber)
-            return false;
-        target = value != 0;
-        return true;
+        const auto value = stream.ReadIntToken();
+        if (value)
+            target = *value != 0;
+        return value.has_value();
     };
     auto colour = [&](COLORREF& target) {
-        const int value = stream.ReadHexToken();
-        if (value == kEndOfFileNumber)
-            return false;
+        const auto value = stream.ReadHexToken();
         // A colour is 0x00BBGGRR. Its top byte is kept out, so that -1, which the key=value form
         // reads as a missing key, is never written.
-        target = static_cast<COLORREF>(value) & 0xFFFFFF;
-        return true;
+        if (value)
+            target = static_cast<COLORREF>(*value) & 0xFFFFFF;
+        return value.has_value();
     };
     if (!flag(g_bAutorun) || !colour(g_crBackColor) || !colour(g_crGridColor))
         return 0;

@@ -21,9 +21,10 @@ void LoadPrefs(ScreenSize screen);
 // The same from the file's bytes (empty: there is no file).
 void LoadPrefsFrom(std::optional<std::string_view> bytes, ScreenSize screen);
 
-// The value of a key in g_szPrefsText, read as decimal or hexadecimal; -1 when the key is
-// missing, when its first place is not followed by "=", when no hexadecimal digit follows,
-// when more than eight do, or when a decimal value starts with a letter.
+// The value of a key in g_szPrefsText: the first eleven of the hexadecimal digits after its "=",
+// read as decimal or hexadecimal; -1 when the key is missing, when its first place is not
+// followed by "=", when no hexadecimal digit follows, when a decimal value starts with a letter,
+// or when the value is above 2147483647 (decimal) or ffffffff (hexadecimal).
 int FindPrefsValue(std::string_view key, BOOL decimal);
 
 // Reads the older form; 1 = all seventeen values read, 0 = the file ended early (the values

@@ -34,22 +34,24 @@ std::string FormatScalingFile(BOOL obd)
 void ReadScalingFile(std::string_view bytes, BOOL obd)
 {
     SettingsStream stream(bytes);
-    const int step = stream.ReadIntToken();
-    if (step >= kMinStepWidth && step <= kMaxStepWidth)
-        g_nStepWidth = step;
+    const auto step = stream.ReadIntToken();
+    if (step && *step >= kMinStepWidth && *step <= kMaxStepWidth)
+        g_nStepWidth = *step;
+    // Each number goes into its place as it is read, so that a file cut off keeps what it holds.
+    auto take = [&stream](int& target) {
+        const auto value = stream.ReadIntToken();
+        if (value)
+            target = *value;
+        return value.has_value();
+    };
     for (;;) {
-        const int g = stream.ReadIntToken();
-        if (g < 0 || g >= kGroups)
+        const auto g = stream.ReadIntToken();
+        if (!g || *g < 0 || *g >= kGroups)
             return;
-        for (int f = 0; f < FieldsOf(obd); ++f) {
-            const int min = stream.ReadIntToken();
-            const int max = min == kEndOfFileNumber ? kEndOfFileNumber : stream.ReadIntToken();
-            if (max == kEndOfFileNumber)
+        for (int f = 0; f < FieldsOf(obd); ++f)
+            if (!take(g_nScaleMin[*g][f]) || !take(g_nScaleMax[*g][f]))
                 return;
-            g_nScaleMin[g][f] = min;
-            g_nScaleMax[g][f] = max;
-        }
-        if (g == kGroups - 1)
+        if (*g == kGroups - 1)
             return;
     }
 }
@@ -82,14 +84,12 @@ void ReadDefaultsFile(std::string_view bytes)
     SettingsStream stream(bytes);
     int count = 0;
     while (count < kMaxPresets) {
-        std::string unit = stream.ReadStringToken();
-        if (unit == kEndOfFileText)
+        auto unit = stream.ReadStringToken();
+        const auto min = stream.ReadIntToken();
+        const auto max = stream.ReadIntToken();
+        if (!unit || !min || !max)
             break;
-        const int min = stream.ReadIntToken();
-        const int max = stream.ReadIntToken();
-        if (max == kEndOfFileNumber)
-            break;
-        g_presets[count++] = Preset{std::move(unit), min, max};
+        g_presets[count++] = Preset{std::move(*unit), *min, *max};
     }
     g_nPresetCount = count;
 }
@@ -98,8 +98,7 @@ std::string PresetUnitText(std::string_view unit)
 {
     std::string text;
     for (const char c : unit)
-        if (c != ',' && c != '\r' && c != '\n' && static_cast<unsigned char>(c) != 0xFF &&
-            text.size() < kUnitSize)
+        if (c != ',' && c != '\r' && c != '\n' && text.size() < kUnitSize)
             text.push_back(c);
     return text;
 }
@@ -109,11 +108,7 @@ std::string FormatDefaultsFile()
     std::string out;
     for (int i = 0; i < g_nPresetCount; ++i) {
         const Preset& preset = g_presets[i];
-        const std::string unit = PresetUnitText(preset.unit);
-        // A unit "EOF" would read back as the end of the list, and the presets after it with it.
-        if (unit.empty() || unit == kEndOfFileText || preset.min >= preset.max)
-            continue;
-        out += unit + platform::FormatC(",%d,%d,", preset.min, preset.max) + kEol;
+        out += PresetUnitText(preset.unit) + platform::FormatC(",%d,%d,", preset.min, preset.max) + kEol;
     }
     return out;
 }

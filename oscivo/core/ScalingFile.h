@@ -13,7 +13,7 @@ std::string FormatScalingFile(BOOL obd);
 
 // Reads a scaling file's bytes into the scale tables and, when it lies within 1..15, the step
 // width. Reading stops at the end of the file, at a group number outside 0..255 and after
-// group 255; a number cut off by the end of the file is not taken.
+// group 255; the numbers before the end are taken, one cut off by it is not.
 void ReadScalingFile(std::string_view bytes, BOOL obd);
 
 // The scales of a new scaling file: 0..100 for groups 1..255, every field or field 0 alone.
@@ -31,12 +31,12 @@ void FillBuiltInPresets(std::string_view massUnit);
 // cut off by the end of the file is not counted).
 void ReadDefaultsFile(std::string_view bytes);
 
-// A unit as a Defaults.cfg line can hold it: without commas, line ends and the byte 0xFF (which
-// reads as the file's end), at most 15 characters, so that the line reads back as one preset.
+// A unit as a Defaults.cfg line can hold it: without commas and line ends, at most 15
+// characters, so that the line reads back as one preset.
 std::string PresetUnitText(std::string_view unit);
 
-// The presets in use as Defaults.cfg's bytes, each unit as PresetUnitText gives it. A preset
-// with an empty unit or the unit "EOF", or whose minimum is not below its maximum, is left out.
+// The presets in use as Defaults.cfg's bytes, every one of them, each unit as PresetUnitText
+// gives it.
 std::string FormatDefaultsFile();
 
 // Writes Defaults.cfg; 0 = written, -1 = it cannot be written.

@@ -73,13 +73,10 @@ int SettingsStream::Next()
 {
     while (m_pos < m_bytes.size()) {
         const auto c = static_cast<unsigned char>(m_bytes[m_pos++]);
-        if (c == 0xFF)
-            break;
         if (c == '\r' && m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
             continue;
         return c;
     }
-    m_pos = m_bytes.size();
     return -1;
 }
 
@@ -95,28 +92,28 @@ bool SettingsStream::ReadToken(std::string& token)
     return true;
 }
 
-int SettingsStream::ReadIntToken()
+std::optional<int> SettingsStream::ReadIntToken()
 {
     std::string token;
     if (!ReadToken(token))
-        return kEndOfFileNumber;
+        return std::nullopt;
     return ScanDecimalInt(token).value_or(0);
 }
 
-int SettingsStream::ReadHexToken()
+std::optional<int> SettingsStream::ReadHexToken()
 {
     std::string token;
     if (!ReadToken(token))
-        return kEndOfFileNumber;
+        return std::nullopt;
     return ScanHexInt(token).value_or(0);
 }
 
-std::string SettingsStream::ReadStringToken()
+std::optional<std::string> SettingsStream::ReadStringToken()
 {
     std::string text;
     for (int c = Next(); c != ','; c = Next()) {
         if (c < 0)
-            return kEndOfFileText;
+            return std::nullopt;
         if (c != '\n' && text.size() < kTokenSize)
             text.push_back(static_cast<char>(c));
     }

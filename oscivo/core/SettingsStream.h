@@ -1,28 +1,26 @@
 #pragma once
 // The comma-terminated tokens through which Oscivo reads its scaling files, Defaults.cfg and the
 // older form of Prefs.cfg: one stream over a file's bytes, read a character at a time, in which
-// CR LF reads as LF and a byte 0xFF, like the real end, ends the file.
+// CR LF reads as LF. The end of the file is told apart from every value a token can hold, so that
+// whatever the program writes reads back.
 
 #include <optional>
 #include <string>
 #include <string_view>
-
-inline constexpr int kEndOfFileNumber = -99999;
-inline constexpr const char* kEndOfFileText = "EOF";
 
 class SettingsStream {
 public:
     explicit SettingsStream(std::string_view bytes) : m_bytes(bytes) {}
 
     // The token up to its comma scanned as a decimal number ("%d": leading blanks and line ends
-    // skipped, 0 when no number starts it, saturated at the ends of int); kEndOfFileNumber when
-    // the file ends before the comma.
-    int ReadIntToken();
+    // skipped, 0 when no number starts it, saturated at the ends of int); empty when the file
+    // ends before the comma.
+    std::optional<int> ReadIntToken();
     // The same scanned as a hexadecimal number ("%x"), its 32 bits as an int.
-    int ReadHexToken();
-    // The text up to the next comma, without its line feeds; kEndOfFileText when the file ends
-    // before the comma.
-    std::string ReadStringToken();
+    std::optional<int> ReadHexToken();
+    // The text up to the next comma, without its line feeds; empty when the file ends before the
+    // comma.
+    std::optional<std::string> ReadStringToken();
 
 private:
     static constexpr std::size_t kTokenSize = 15; // characters kept of a token; the rest is passed over

@@ -46,6 +46,34 @@ std::optional<int> ReadNumber(const QLineEdit* edit)
     return ScanDecimalInt(platform::ToCp1252(edit->text()));
 }
 
+// A preset that cannot be kept as it is, and the message that says why.
+struct PresetFault {
+    int index;
+    UINT text;
+    UINT caption;
+};
+
+// What is wrong with a preset: no unit (for "Neu" also a maximum of 0, which a new preset has
+// until one is typed), else a minimum not below the maximum.
+std::optional<PresetFault> CheckPreset(int index, bool zeroMaxIncomplete)
+{
+    const Preset& preset = g_presets[index];
+    if (preset.unit.empty() || (zeroMaxIncomplete && preset.max == 0))
+        return PresetFault{index, IDS_INCOMPLETE, IDS_ERROR};
+    if (preset.min >= preset.max)
+        return PresetFault{index, IDS_MAX_NOT_ABOVE_MIN, IDS_DOH};
+    return std::nullopt;
+}
+
+// The first preset in use that Defaults.cfg must not be given as it is.
+std::optional<PresetFault> CheckPresets()
+{
+    for (int i = 0; i < g_nPresetCount; ++i)
+        if (const auto fault = CheckPreset(i, false))
+            return fault;
+    return std::nullopt;
+}
+
 } // namespace
 
 Preferences::Preferences(QWidget* parent, ScreenSize screen, const QIcon& prevIcon, const QIcon& nextIcon)
@@ -362,18 +390,8 @@ void Preferences::OnNewPreset()
         return;
     }
     if (g_nPresetCount > 0) {
-        const int last = g_nPresetCount - 1;
-        const Preset& preset = g_presets[last];
-        const bool incomplete = preset.unit.empty() || preset.max == 0;
-        if (incomplete || preset.min >= preset.max) {
-            // The edits then change the preset they show.
-            m_nCurPreset = last;
-            ShowPreset(last);
-            if (incomplete)
-                ShowMessage(IDS_INCOMPLETE, IDS_ERROR);
-            else
-                ShowMessage(IDS_MAX_NOT_ABOVE_MIN, IDS_DOH);
-            m_editUnit->setFocus();
+        if (const auto fault = CheckPreset(g_nPresetCount - 1, true)) {
+            ShowFaultyPreset(fault->index, fault->text, fault->caption);
             return;
         }
     }
@@ -382,10 +400,23 @@ void Preferences::OnNewPreset()
     ShowPreset(m_nCurPreset);
 }
 
+void Preferences::ShowFaultyPreset(int index, UINT text, UINT caption)
+{
+    // The edits then change the preset they show.
+    m_nCurPreset = index;
+    ShowPreset(index);
+    ShowMessage(text, caption);
+    m_editUnit->setFocus();
+}
+
 void Preferences::OnOK()
 {
     if (!TakeEditsFirst())
         return;
+    if (const auto fault = CheckPresets()) {
+        ShowFaultyPreset(fault->index, fault->text, fault->caption);
+        return;
+    }
     const bool defaultsWritten = WriteDefaultsFile() == 0;
     const bool prefsWritten = WritePrefsFile() == 0;
     if (!defaultsWritten || !prefsWritten) {

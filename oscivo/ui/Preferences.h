@@ -95,8 +95,10 @@ public:
 private:
     // "&Speichern": the edit that has the focus takes its text first (a click on the button
     // leaves the focus there, and Return does not leave it); when it refuses it, the dialog
-    // stays open. Then both files are written and the dialog ends; when a file cannot be
-    // written, that is said and the dialog stays open.
+    // stays open. A preset without a unit, or whose minimum is not below its maximum, is shown
+    // with its message (the first such one), the dialog stays open and nothing is written.
+    // Otherwise both files are written and the dialog ends; when a file cannot be written, that
+    // is said and the dialog stays open.
     void OnOK();
 
     // Building the controls (PreferencesControls.cpp)
@@ -149,6 +151,9 @@ private:
     void OnNextPreset();
     void OnPrevPreset();
     void OnNewPreset();
+    // Shows a preset that cannot be kept as it is, with the message that says why, and puts the
+    // focus into its unit.
+    void ShowFaultyPreset(int index, UINT text, UINT caption);
 
     // Children of the dialog, owned by it.
     std::array<std::array<QLineEdit*, 3>, kRows> m_componentEdit = {};

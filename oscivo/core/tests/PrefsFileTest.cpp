@@ -89,7 +89,16 @@ TEST_F(PrefsFileTest, KeysAreSearchedAsTheirValuesAreWritten)
         {"a decimal value starting with a letter is missing", "MaxMileage=a5\nBackColor=1", 634, 0, 60, 1,
          TRUE, FALSE, 1},
         {"a decimal value stops at a letter", "MaxMileage=45ab", 634, 0, 45, 1, TRUE, FALSE, 0},
-        {"more than eight digits are missing", "BackColor=123456789\nWidth=1", 1, 0, 60, 1, TRUE, FALSE, 0},
+        {"leading zeros count among eleven digits", "Width=000000320\nBackColor=0000000ff", 800, 0, 60, 1,
+         TRUE, FALSE, 0xFF},
+        {"a longer run is read by its first eleven", "Width=000000003201\nMaxMileage=000000005001", 800, 0,
+         500, 1, TRUE, FALSE, 0},
+        {"a hexadecimal value above ffffffff is missing", "BackColor=100000000\nWidth=1", 1, 0, 60, 1, TRUE,
+         FALSE, 0},
+        {"a decimal value above 2147483647 is missing", "MaxMileage=2147483648\nFuelHistoryDepth=99999999999",
+         634, 0, 60, 1, TRUE, FALSE, 0},
+        {"a decimal value up to 2147483647 is taken", "MaxMileage=2147483647\nFuelHistoryDepth=00000000002",
+         634, 0, 1000, 2, TRUE, FALSE, 0},
         {"eight f read as -1, which is missing", "BackColor=ffffffff\nWidth=1", 1, 0, 60, 1, TRUE, FALSE, 0},
         {"the depth is held to 1..20", "FuelHistoryDepth=25", 634, 0, 60, 20, TRUE, FALSE, 0},
         {"a depth of 0 is 1", "FuelHistoryDepth=0", 634, 0, 60, 1, TRUE, FALSE, 0},
@@ -142,6 +151,20 @@ TEST_F(PrefsFileTest, TheOlderFormIsReadThroughTheSettingsStream)
     EXPECT_EQ(g_crGridColor, 0x20u);
     EXPECT_EQ(ReadLegacyPrefs("0,1,2,3,4,5,6,7,8,9,a,b,c,d,e,1,2,"), 1);
     EXPECT_EQ(g_bShowZeros, TRUE);
+}
+
+TEST_F(PrefsFileTest, NumbersOfTheOlderFormThatLookLikeTheEndAreRead)
+{
+    // -99999, in decimal and as the hexadecimal fffe7961, was once taken for the end of the file.
+    EXPECT_EQ(ReadLegacyPrefs("-99999,0,123456,fffe7961,ff00,ffff,ffc0c0,a0ff,ffff00,a000,7f0000,60a0,"
+                              "c0c0ff,ffa000,a0a000,-99999,0,"),
+              1);
+    EXPECT_EQ(g_bAutorun, TRUE);
+    EXPECT_EQ(g_crGridColor, 0x123456u);
+    EXPECT_EQ(g_crLineColor[0], 0xFE7961u);
+    EXPECT_EQ(g_crLineColor[11], 0xA0A000u);
+    EXPECT_EQ(g_bShowUnits, TRUE);
+    EXPECT_EQ(g_bShowZeros, FALSE);
 }
 
 TEST_F(PrefsFileTest, ColoursOfTheOlderFormReadBackFromTheNextWrite)

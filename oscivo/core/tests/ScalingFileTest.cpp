@@ -116,10 +116,11 @@ TEST_F(ScalingFileTest, ReadingStopsAtTheEndOrABadGroupAndKeepsTokensInBounds)
         {"a group above 255 ends the reading", "3,\r\n256,1,2,3,4,5,6,7,8,\r\n4,1,2,", false, 4, 0, 0, 100},
         {"a line cut off keeps what was whole", "3,\r\n4,1,2,3,4,5,6,7", false, 4, 1, 3, 4},
         {"a number cut off by the end is not taken", "3,\r\n4,1,2,3,4,5,6,7", false, 4, 3, 0, 100},
-        {"a byte 0xFF ends the file",
+        {"a whole minimum before the end is taken", "3,\r\n4,1,2,3,", false, 4, 1, 3, 100},
+        {"a byte 0xFF is a character like any other",
          "3,\r\n4,1,2,\xFF"
          "3,4,5,6,7,8,",
-         false, 4, 1, 0, 100},
+         false, 4, 3, 7, 8},
         {"a long token keeps 15 characters", "3,\r\n4,123456789012345678,-1234567890123456,0,0,0,0,0,0,",
          false, 4, 0, INT_MAX, INT_MIN},
         {"reading stops after group 255", "3,\r\n255,1,2,1,2,1,2,1,2,\r\n4,9,9,9,9,9,9,9,9,", false, 4, 0, 0,
@@ -134,10 +135,36 @@ TEST_F(ScalingFileTest, ReadingStopsAtTheEndOrABadGroupAndKeepsTokensInBounds)
     }
 }
 
+TEST_F(ScalingFileTest, AScaleTypedAsAnyNumberIsSavedAndReadBack)
+{
+    // -99999 typed into Min: a value once taken for the end of the file, which lost the rest.
+    for (const bool obd : {false, true}) {
+        SCOPED_TRACE(obd);
+        Restart();
+        const std::string reply =
+            obd ? testhost::ObdReply({{5, "1", "bar"}}) : Reply("123 456 789 AB", {{5, 0, "1", "bar"}});
+        ASSERT_TRUE(Show(reply));
+        model.SelectScaleSlot(0, 0);
+        model.OnKillFocusMin("-99999");
+        g_nScaleMin[6][0] = INT_MIN;
+        g_nScaleMax[6][0] = -99999;
+        g_nScaleMax[200][0] = 77;
+        ASSERT_EQ(model.SaveScaling(), ScalingSave::Saved);
+
+        Restart();
+        ASSERT_TRUE(Show(reply));
+        EXPECT_EQ(g_nScaleMin[5][0], -99999);
+        EXPECT_EQ(g_nScaleMax[5][0], 100);
+        EXPECT_EQ(g_nScaleMin[6][0], INT_MIN);
+        EXPECT_EQ(g_nScaleMax[6][0], -99999);
+        EXPECT_EQ(g_nScaleMax[200][0], 77);
+    }
+}
+
 TEST_F(ScalingFileTest, TokensAsTheSettingsStreamReadsThem)
 {
     SettingsStream stream("12,\r\n 0x1F,\nkm/h\n,\xB0"
-                          "C,a very long unit text,ff,,7");
+                          "C,a very long unit text,ff,,-99999,EOF,\xFF,fffe7961,7");
     EXPECT_EQ(stream.ReadIntToken(), 12);
     EXPECT_EQ(stream.ReadHexToken(), 0x1F);
     EXPECT_EQ(stream.ReadStringToken(), "km/h");
@@ -146,8 +173,13 @@ TEST_F(ScalingFileTest, TokensAsTheSettingsStreamReadsThem)
     EXPECT_EQ(stream.ReadStringToken(), "a very long uni");
     EXPECT_EQ(stream.ReadHexToken(), 255);
     EXPECT_EQ(stream.ReadIntToken(), 0);
-    EXPECT_EQ(stream.ReadIntToken(), kEndOfFileNumber); // "7" has no comma
+    // Values are values; only the stream tells the end of the file.
+    EXPECT_EQ(stream.ReadIntToken(), -99999);
     EXPECT_EQ(stream.ReadStringToken(), "EOF");
+    EXPECT_EQ(stream.ReadStringToken(), "\xFF");
+    EXPECT_EQ(stream.ReadHexToken(), -99999);
+    EXPECT_EQ(stream.ReadIntToken(), std::nullopt); // "7" has no comma
+    EXPECT_EQ(stream.ReadStringToken(), std::nullopt);
     EXPECT_EQ(SettingsStream("fffffffff,").ReadHexToken(), -1);
     EXPECT_EQ(SettingsStream("-1,").ReadHexToken(), -1);
 }
@@ -244,7 +276,7 @@ TEST_F(ScalingFileTest, DefaultsFileReadsCompleteEntriesAndWritesWhatReadsBack)
     } cases[] = {
         {"three lines", "km/h,0,250,\r\nV,0,20,\r\n/min,0,6000,\r\n", 3},
         {"a maximum cut off by the end", "km/h,0,250,\r\nV,0,", 1},
-        {"the text EOF ends the list", "km/h,0,250,\r\nEOF,1,2,\r\nV,0,20,\r\n", 1},
+        {"the text EOF is a unit like any other", "km/h,0,250,\r\nEOF,1,2,\r\nV,0,20,\r\n", 3},
         {"an empty file", "", 0},
     };
     for (const auto& c : cases) {
@@ -260,17 +292,19 @@ TEST_F(ScalingFileTest, DefaultsFileReadsCompleteEntriesAndWritesWhatReadsBack)
     EXPECT_EQ(g_nPresetCount, 256);
     EXPECT_EQ(g_presets[255].unit, "u255");
 
+    // Every preset in use is written as it is (the preferences dialog saves none that it
+    // refuses), its unit as a line can hold it.
     g_nPresetCount = 5;
     g_presets[0] = {"km/h", 0, 250};
-    g_presets[1] = {"", 0, 10};                  // no unit
-    g_presets[2] = {"bar", 5, 5};                // minimum not below maximum
+    g_presets[1] = {"", 0, 10};
+    g_presets[2] = {"bar", 5, 5};
     g_presets[3] = {"a,b\r\nc", -1, 1};          // commas and line ends go
     g_presets[4] = {"0123456789abcdefgh", 0, 1}; // 15 characters stay
     const std::string written = FormatDefaultsFile();
-    EXPECT_EQ(written, "km/h,0,250,\r\nabc,-1,1,\r\n0123456789abcde,0,1,\r\n");
+    EXPECT_EQ(written, "km/h,0,250,\r\n,0,10,\r\nbar,5,5,\r\nabc,-1,1,\r\n0123456789abcde,0,1,\r\n");
     ReadDefaultsFile(written);
-    EXPECT_EQ(g_nPresetCount, 3);
-    EXPECT_EQ(g_presets[2].unit, "0123456789abcde");
+    EXPECT_EQ(g_nPresetCount, 5);
+    EXPECT_EQ(g_presets[4].unit, "0123456789abcde");
 
     // The preferences' spelling of the mass unit, when they make the file.
     ASSERT_EQ(LoadPresets(kMassUnitPreferences), 1);
@@ -281,18 +315,26 @@ TEST_F(ScalingFileTest, DefaultsFileReadsCompleteEntriesAndWritesWhatReadsBack)
 
 TEST_F(ScalingFileTest, NoWrittenPresetEndsTheListBeforeThePresetsAfterIt)
 {
-    // Read back, the unit "EOF" and the byte 0xFF end the list.
-    g_nPresetCount = 3;
+    // The unit "EOF", the byte 0xFF and the maximum -99999 were once read as the end of the file.
+    g_nPresetCount = 4;
     g_presets[0] = {"EOF", 0, 10};
     g_presets[1] = {"a\xFF"
                     "b",
                     0, 20};
-    g_presets[2] = {"km/h", 0, 250};
+    g_presets[2] = {"x", -100000, -99999};
+    g_presets[3] = {"km/h", 0, 250};
     const std::string written = FormatDefaultsFile();
-    EXPECT_EQ(written, "ab,0,20,\r\nkm/h,0,250,\r\n");
+    EXPECT_EQ(written, "EOF,0,10,\r\na\xFF"
+                       "b,0,20,\r\nx,-100000,-99999,\r\nkm/h,0,250,\r\n");
+    g_presets.fill(Preset{});
     ReadDefaultsFile(written);
-    ASSERT_EQ(g_nPresetCount, 2);
-    EXPECT_EQ(g_presets[1].unit, "km/h");
+    ASSERT_EQ(g_nPresetCount, 4);
+    EXPECT_EQ(g_presets[0].unit, "EOF");
+    EXPECT_EQ(g_presets[1].unit, "a\xFF"
+                                 "b");
+    EXPECT_EQ(g_presets[2].min, -100000);
+    EXPECT_EQ(g_presets[2].max, -99999);
+    EXPECT_EQ(g_presets[3].unit, "km/h");
 }
 
 TEST_F(ScalingFileTest, SlotNumbersOutsideTheTablesAreSkipped)

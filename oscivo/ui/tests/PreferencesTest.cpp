@@ -443,8 +443,9 @@ TEST_F(PreferencesTest, SpeichernWritesBothFilesAndAbbrechenNone)
     Open();
     Choose(Preferences::IDC_BACK_COLOUR, 0);
     TypeAndLeave(Preferences::IDC_THICKNESS, "4");
-    Click(Preferences::IDC_PRESET_NEXT);
-    TypeAndLeave(Preferences::IDC_PRESET_MIN, "20"); // not below its maximum: not written
+    Click(Preferences::IDC_PRESET_NEW);
+    TypeAndLeave(Preferences::IDC_PRESET_UNIT, QString::fromUtf8("°"));
+    TypeAndLeave(Preferences::IDC_PRESET_MIN, "-50"); // a maximum of 0 is one
     Click(IDOK);
     EXPECT_EQ(dlg->result(), QDialog::Accepted);
     EXPECT_FALSE(dlg->isVisible());
@@ -454,8 +455,63 @@ TEST_F(PreferencesTest, SpeichernWritesBothFilesAndAbbrechenNone)
          {"BackColor=ff\r\n", "GridColor=405060\r\n", "Line4Color=a0b0c0\r\n", "Thickness=4\r\n",
           "Autorun=0\r\n", "ShowZeros=1\r\n", "MaxMileage=70\r\n", "FuelHistoryDepth=5\r\n"})
         EXPECT_NE(prefs.find(line), std::string::npos) << line;
-    EXPECT_EQ(ReadFile("Scaling/Defaults.cfg"), "km/h,0,250,\r\n/min,0,6000,\r\n");
+    EXPECT_EQ(ReadFile("Scaling/Defaults.cfg"), kDefaults + "\xB0,-50,0,\r\n");
     EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+TEST_F(PreferencesTest, SpeichernShowsThePresetThatCannotBeKeptAndWritesNothing)
+{
+    const QString incomplete = QString::fromUtf8("Bitte Eingabe vervollständigen!");
+    const QString notAbove = QString::fromUtf8("Max.Wert muss größer als Min.Wert sein.");
+    const struct {
+        const char* what;
+        std::string defaults;
+        bool addEmpty; // "Neu", left empty
+        QString message;
+        QString caption;
+        const char* shown;
+    } cases[] = {
+        {"a minimum equal to the maximum", "km/h,0,250,\r\nbar,5,5,\r\n", false, notAbove, "Doh! ;-)",
+         "Feld#: 2/2"},
+        {"a minimum above the maximum", "km/h,0,250,\r\nbar,6,5,\r\n", false, notAbove, "Doh! ;-)",
+         "Feld#: 2/2"},
+        {"a new preset left empty", kDefaults, true, incomplete, "Fehler", "Feld#: 4/4"},
+        {"an empty unit from the file", ",0,10,\r\nbar,5,5,\r\n", false, incomplete, "Fehler", "Feld#: 1/2"},
+        {"the first preset that cannot be kept", "bar,5,5,\r\nkm/h,0,250,\r\n", true, notAbove, "Doh! ;-)",
+         "Feld#: 1/3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Restart();
+        WriteFile("Scaling/Prefs.cfg", kPrefs);
+        WriteFile("Scaling/Defaults.cfg", c.defaults);
+        boxes.Clear();
+        Open();
+        if (c.addEmpty)
+            Click(Preferences::IDC_PRESET_NEW);
+        TypeAndLeave(Preferences::IDC_THICKNESS, "4");
+        Click(IDOK);
+        ASSERT_EQ(boxes.Boxes().size(), 1u);
+        EXPECT_EQ(boxes.Boxes()[0].text, c.message);
+        EXPECT_EQ(boxes.Boxes()[0].caption, c.caption);
+        EXPECT_TRUE(dlg->isVisible());
+        EXPECT_EQ(Text(Preferences::IDC_PRESET_LABEL), c.shown);
+        EXPECT_EQ(QApplication::focusWidget(), Item(Preferences::IDC_PRESET_UNIT));
+        EXPECT_EQ(ReadFile("Scaling/Prefs.cfg"), kPrefs);
+        EXPECT_EQ(ReadFile("Scaling/Defaults.cfg"), c.defaults);
+    }
+
+    // Mended, the preset shown is saved.
+    TypeAndLeave(Preferences::IDC_PRESET_MAX, "50");
+    Click(Preferences::IDC_PRESET_NEXT);
+    Click(Preferences::IDC_PRESET_NEXT);
+    TypeAndLeave(Preferences::IDC_PRESET_UNIT, "l/h");
+    TypeAndLeave(Preferences::IDC_PRESET_MAX, "10");
+    boxes.Clear();
+    Click(IDOK);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_EQ(ReadFile("Scaling/Defaults.cfg"), "bar,5,50,\r\nkm/h,0,250,\r\nl/h,0,10,\r\n");
 }
 
 TEST_F(PreferencesTest, SpeichernTakesTheFocusedEditFirstAndStaysOpenWhenItIsRefused)
