@@ -308,5 +308,8 @@ void LogReader::KeepSlots()
             break;
         case LogForm::Advanced: kept = {g_nLogGroup[slot], g_nSlotField[slot], g_strSlotUnit[slot]}; break;
         }
+        // A reply has no escape: a comma in a unit (an OBD one may hold it) would shift the fields.
+        if (kept.unit)
+            std::erase(*kept.unit, ',');
     }
 }

@@ -198,6 +198,24 @@ TEST_F(LogLines, PaddedModuleNameNamesTheLiveScalingFile)
     EXPECT_EQ(g_szScalingName, "123-456-789-.SCL");
 }
 
+// The reply grammar has no escape: a comma in an OBD unit would shift every field after it.
+TEST_F(LogLines, CommasAreDroppedFromUnits)
+{
+    std::string obd = kObdHeader;
+    obd.replace(obd.find("(1/min)"), 7, "(rpm,x)");
+    obd.replace(obd.find("(km/h)"), 6, "(,k,m,)");
+    Open(obd + kObdData);
+    EXPECT_EQ(reader.ConvertLogLine().text, "OBD.LBL," + Entry(12, 0, "850", "rpmx") +
+                                                Entry(13, 0, "42", "km") + EmptyEntries(1) +
+                                                Entry(5, 0, "88", kDegrees) + EmptyEntries(8));
+    ASSERT_EQ(model.ParseReply(), 1);
+    EXPECT_EQ(g_strSlotUnit[0], "rpmx");
+    EXPECT_EQ(g_nSlotGroup[1], 13);
+    EXPECT_EQ(g_dSlotValue[1], 42.0);
+    EXPECT_EQ(g_nSlotGroup[3], 5);
+    EXPECT_EQ(g_dSlotValue[3], 88.0);
+}
+
 TEST_F(LogLines, ClosedOrReopenedLog)
 {
     WriteFile("drive.csv", StandardLog());
