@@ -27,7 +27,6 @@ int FindNextEntry(bool advance);
 int ParseReplyEntry(int row, int field);
 
 // The scaling-file name of an identifier: its first 15 characters, blanks among characters 13
-// to 15 cleared from the end, the other blanks as "-", cut before a "." after the first
-// character, then ".SCL". "/", "\" and control characters become "_", so the name stays one
-// file in the scaling folder.
+// to 15 cleared from the end, the other blanks as "-", made a safe file name (SafeFileName), cut
+// before a "." after the first character, then ".SCL".
 std::string MakeScalingName(std::string_view identifier);
