@@ -4,6 +4,7 @@
 #include "oscivo/core/OscivoFiles.h"
 #include "oscivo/core/OscivoModel.h"
 #include "oscivo/core/OscivoStrings.h"
+#include "oscivo/core/ReplyParser.h"
 #include "oscivo/core/SettingsStream.h"
 #include "platform/Codec1252.h"
 
@@ -130,7 +131,7 @@ int LogReader::ReadLogHeader(OscivoModel& model)
     }
     // The module's name becomes a file name; it never holds a separator or a control character.
     g_szScalingName = SafeFileName(std::move(name));
-    m_identifier = g_szScalingName;
+    m_identifier = ModuleName(g_szScalingName);
     bool line2Ended = c == '\n';
 
     if (g_szScalingName.find("OBD") != std::string::npos) {

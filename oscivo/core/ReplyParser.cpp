@@ -145,7 +145,7 @@ int ParseReplyEntry(int row, int field)
     return 1;
 }
 
-std::string MakeScalingName(std::string_view identifier)
+std::string ModuleName(std::string_view identifier)
 {
     std::string name(identifier.substr(0, kScalingNameSize));
     for (std::size_t i = kScalingNameSize; i-- > 12;) {
@@ -154,7 +154,12 @@ std::string MakeScalingName(std::string_view identifier)
         name.resize(i);
     }
     std::replace(name.begin(), name.end(), ' ', '-');
-    name = SafeFileName(std::move(name));
+    return SafeFileName(std::move(name));
+}
+
+std::string MakeScalingName(std::string_view identifier)
+{
+    std::string name = ModuleName(identifier);
     if (const std::size_t dot = name.find('.', 1); dot != std::string::npos)
         name.resize(dot);
     return name + ".SCL";

@@ -348,7 +348,7 @@ TEST_F(Playback, ThePlayingLogNamesItselfInTheTitleAndLoadIsRefused)
 {
     OpenLogMode();
     At(600, [&] {
-        EXPECT_EQ(g_strTitle, "Oscivo   -   123 456 789 AB  -   drive.csv");
+        EXPECT_EQ(g_strTitle, "Oscivo   -   123-456-789-AB  -   drive.csv");
         EXPECT_EQ(dlg->ButtonImage(IDC_LOAD), IDI_PLAYING);
         EXPECT_EQ(dlg->ButtonImage(IDC_PAUSE), IDI_PAUSE);
         EXPECT_TRUE(Enabled(IDC_STOP));
@@ -360,7 +360,7 @@ TEST_F(Playback, ThePlayingLogNamesItselfInTheTitleAndLoadIsRefused)
     EXPECT_EQ(Texts(values), (std::vector<std::string>{"100 /min", "200 /min", "300 /min"}));
     ExpectStopped();
     // The title shows once the title hint, which runs in real time, has ended.
-    EXPECT_TRUE(WaitFor([&] { return dlg->windowTitle() == "Oscivo   -   123 456 789 AB  -   drive.csv"; }));
+    EXPECT_TRUE(WaitFor([&] { return dlg->windowTitle() == "Oscivo   -   123-456-789-AB  -   drive.csv"; }));
     // The module's scales were saved at the end.
     EXPECT_NE(ReadFile("Scaling/123-456-789-AB.SCL"), "<missing>");
 }
