@@ -1,7 +1,8 @@
 // A host log played back: the input is the whole log file, checked as a chosen file, its
 // header read, and every data line converted, parsed and shown as playback does. The module's
 // name never leaves its folder, every read ends, a reply fits the reply buffer and is what the
-// parser gets, shown values are finite, and an ended log stays ended.
+// parser gets, its entries keep their four fields, shown values are finite, and an ended log
+// stays ended.
 
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/oscivo/OscivoFuzz.h"
@@ -15,6 +16,18 @@
 #include <cmath>
 
 namespace {
+
+// The identifier, then entries of four comma-terminated fields each, whatever the log's units hold.
+bool EntriesInStep(std::string_view reply)
+{
+    const std::vector<std::string_view> fields = oscivofuzz::Split(reply, ",");
+    if (fields.size() < 2 || !fields.back().empty() || (fields.size() - 2) % 4 != 0)
+        return false;
+    for (std::size_t entry = 1; entry + 1 < fields.size(); entry += 4)
+        if (fields[entry].empty() || fields[entry][0] != 'G')
+            return false;
+    return true;
+}
 
 void PlayLines(LogReader& reader, OscivoModel& model, std::size_t size)
 {
@@ -33,6 +46,7 @@ void PlayLines(LogReader& reader, OscivoModel& model, std::size_t size)
             return;
         }
         FUZZ_CHECK(line.text.size() < kReplySize && ReplyText() == line.text);
+        FUZZ_CHECK(EntriesInStep(line.text));
         if (model.ParseReply() < 1)
             continue;
         oscivofuzz::CheckParsed();

@@ -72,9 +72,11 @@ void WriteFile(const QString& path, std::string_view bytes)
 
 bool HoldsNoSeparator(std::string_view name)
 {
+    // 0x81, 0x8D, 0x8F, 0x90 and 0x9D, which Windows-1252 leaves undefined, decode to C1 controls.
     return std::none_of(name.begin(), name.end(), [](char c) {
         const auto u = static_cast<unsigned char>(c);
-        return c == '/' || c == '\\' || u < 0x20 || u == 0x7F;
+        return c == '/' || c == '\\' || u < 0x20 || u == 0x7F || u == 0x81 || u == 0x8D || u == 0x8F ||
+               u == 0x90 || u == 0x9D;
     });
 }
 

@@ -1,8 +1,10 @@
 // The check that a chosen file is a host log, and the header readers of the three forms.
 
 #include "oscivo/core/LogReader.h"
+#include "oscivo/core/OscivoFiles.h"
 #include "oscivo/core/OscivoModel.h"
 #include "oscivo/core/OscivoStrings.h"
+#include "oscivo/core/ReplyParser.h"
 #include "oscivo/core/SettingsStream.h"
 #include "platform/Codec1252.h"
 
@@ -36,17 +38,6 @@ bool IsDigit(int c)
 bool IsLetter(int c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// The module's name becomes a file name; it never holds a separator or a control character.
-std::string SafeName(std::string name)
-{
-    for (char& c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F)
-            c = '_';
-    }
-    return name;
 }
 
 bool SkipCommas(LogStream& log, int count)
@@ -138,8 +129,9 @@ int LogReader::ReadLogHeader(OscivoModel& model)
         name += static_cast<char>(c);
         c = m_log.Get();
     }
-    g_szScalingName = SafeName(std::move(name));
-    m_identifier = g_szScalingName;
+    // The module's name becomes a file name; it never holds a separator or a control character.
+    g_szScalingName = SafeFileName(std::move(name));
+    m_identifier = ModuleName(g_szScalingName);
     bool line2Ended = c == '\n';
 
     if (g_szScalingName.find("OBD") != std::string::npos) {
@@ -308,5 +300,8 @@ void LogReader::KeepSlots()
             break;
         case LogForm::Advanced: kept = {g_nLogGroup[slot], g_nSlotField[slot], g_strSlotUnit[slot]}; break;
         }
+        // A reply has no escape: a comma in a unit (an OBD one may hold it) would shift the fields.
+        if (kept.unit)
+            std::erase(*kept.unit, ',');
     }
 }

@@ -100,6 +100,16 @@ QString FindNoCase(const QString& dir, const QString& name)
     return exact;
 }
 
+std::string SafeFileName(std::string name)
+{
+    const QString decoded = platform::FromCp1252(name); // one character for each byte
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (name[i] == '/' || name[i] == '\\' ||
+            decoded[static_cast<qsizetype>(i)].category() == QChar::Other_Control)
+            name[i] = '_';
+    return name;
+}
+
 QString ScalingDirPath()
 {
     return FindNoCase(BaseDir(), QStringLiteral("Scaling"));

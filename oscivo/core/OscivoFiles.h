@@ -17,6 +17,11 @@ void SetBaseDir(const QString& dir);
 // first); dir/name when there is none, which is where a new file goes.
 QString FindNoCase(const QString& dir, const QString& name);
 
+// A name from a reply or a log made one entry of its folder: "/", "\" and every byte that decodes
+// to a control character (below 0x20, 0x7F, and the five bytes the code page leaves undefined,
+// which decode to C1 controls) become "_".
+std::string SafeFileName(std::string name);
+
 QString ScalingDirPath();
 QString ScalingFilePath(std::string_view cp1252Name);
 QString LabelFilePath(std::string_view cp1252Name);

@@ -1,6 +1,7 @@
 #include "oscivo/core/ReplyParser.h"
 
 #include "oscivo/core/LabelFile.h"
+#include "oscivo/core/OscivoFiles.h"
 #include "oscivo/core/OscivoModel.h"
 #include "oscivo/core/OscivoState.h"
 #include "oscivo/core/OscivoStrings.h"
@@ -144,7 +145,7 @@ int ParseReplyEntry(int row, int field)
     return 1;
 }
 
-std::string MakeScalingName(std::string_view identifier)
+std::string ModuleName(std::string_view identifier)
 {
     std::string name(identifier.substr(0, kScalingNameSize));
     for (std::size_t i = kScalingNameSize; i-- > 12;) {
@@ -152,13 +153,13 @@ std::string MakeScalingName(std::string_view identifier)
             break;
         name.resize(i);
     }
-    for (char& c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == ' ')
-            c = '-';
-        else if (c == '/' || c == '\\' || u < 0x20 || u == 0x7F)
-            c = '_';
-    }
+    std::replace(name.begin(), name.end(), ' ', '-');
+    return SafeFileName(std::move(name));
+}
+
+std::string MakeScalingName(std::string_view identifier)
+{
+    std::string name = ModuleName(identifier);
     if (const std::size_t dot = name.find('.', 1); dot != std::string::npos)
         name.resize(dot);
     return name + ".SCL";

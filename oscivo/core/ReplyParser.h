@@ -26,8 +26,11 @@ int FindNextEntry(bool advance);
 // field above 3, or a field or index that is not a digit).
 int ParseReplyEntry(int row, int field);
 
-// The scaling-file name of an identifier: its first 15 characters, blanks among characters 13
-// to 15 cleared from the end, the other blanks as "-", cut before a "." after the first
-// character, then ".SCL". "/", "\" and control characters become "_", so the name stays one
-// file in the scaling folder.
+// The module's name in an identifier: its first 15 characters, blanks among characters 13 to 15
+// cleared from the end, the other blanks as "-", made a safe file name (SafeFileName). Played-back
+// replies carry it as their identifier.
+std::string ModuleName(std::string_view identifier);
+
+// The scaling-file name of an identifier: its module name cut before a "." after the first
+// character, then ".SCL".
 std::string MakeScalingName(std::string_view identifier);

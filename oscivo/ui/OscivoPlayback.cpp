@@ -189,6 +189,9 @@ void COscivoDlg::PaceLine()
         delta = kAfterGapSeconds;
     }
     const double wait = delta * g_nPlaybackPeriod - kWaitSlackMs;
+    // Served once for every line, so that lines whose turn has already come (equal time stamps,
+    // a fast speed) do not shut out the buttons, the timers and closing.
+    PumpMessages();
     while (!g_bStopped && static_cast<std::int32_t>(GetTickCount() - g_dwLastLineTick) < wait) {
         Sleep(kPaceSleepMs);
         PumpMessages();

@@ -90,6 +90,9 @@ TEST_F(LogHeader, FormFollowsLine2)
         // the letter test takes line 2's end: line 3 follows
         {"123 456 789 AB,Std\r\n", standardRest, LogForm::Standard, "123 456 789 AB"},
         {"..\\..\\a/b\tc,Std\r\n", standardRest, LogForm::Standard, ".._.._a_b_c"},
+        {"12\x81"
+         "3\x8D\x8F\x90\x9D,Std\r\n",
+         standardRest, LogForm::Standard, "12_3____"},
     };
     for (const auto& c : cases) {
         Restart();

@@ -185,17 +185,54 @@ TEST_F(LogLines, NumbersBeyondTheTablesGiveEmptyEntries)
     EXPECT_EQ(model.ParseReply(), 1);
 }
 
-// The module's name reaches the parser with its blanks, so that a padded name gives the scaling
+// The replies name the module with dashes for its blanks, and a padded name gives the scaling
 // file that the same module gives in live mode.
-TEST_F(LogLines, PaddedModuleNameNamesTheLiveScalingFile)
+TEST_F(LogLines, TheModuleIsNamedWithDashesAndGivesItsLiveScalingFile)
 {
-    const std::string padded = "123 456 789    ";
-    Open(StandardHeader(padded + ",\r\n") + kStandardData);
-    const LogLine line = reader.ConvertLogLine();
-    EXPECT_EQ(line.text.substr(0, padded.size() + 1), padded + ",");
-    EXPECT_EQ(model.ParseReply(), 1);
-    EXPECT_EQ(g_szScalingName, MakeScalingName(padded));
-    EXPECT_EQ(g_szScalingName, "123-456-789-.SCL");
+    const struct {
+        std::string name; // line 2's field 0
+        std::string identifier;
+        std::string scaling;
+    } cases[] = {
+        {"123 456 789 AB", "123-456-789-AB", "123-456-789-AB.SCL"},
+        {"123 456 789    ", "123-456-789-", "123-456-789-.SCL"}, // only characters 13 to 15 are cleared
+        {"123 456 789 A  ", "123-456-789-A", "123-456-789-A.SCL"},
+        {"12 ", "12-", "12-.SCL"},
+        {"12\x81"
+         "3 4",
+         "12_3-4", "12_3-4.SCL"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Restart();
+        g_bRunning = TRUE;
+        g_strLogFileName = "drive.csv";
+        Open(StandardHeader(c.name + ",\r\n") + kStandardData);
+        const LogLine line = reader.ConvertLogLine();
+        EXPECT_EQ(line.text.substr(0, c.identifier.size() + 1), c.identifier + ",");
+        EXPECT_EQ(model.ParseReply(), 1);
+        EXPECT_EQ(g_strTitle, "Oscivo   -   " + c.identifier + "  -   drive.csv");
+        EXPECT_EQ(g_szScalingName, c.scaling);
+        EXPECT_EQ(g_szScalingName, MakeScalingName(c.name));
+    }
+}
+
+// The reply grammar has no escape: a comma in an OBD unit would shift every field after it.
+TEST_F(LogLines, CommasAreDroppedFromUnits)
+{
+    std::string obd = kObdHeader;
+    obd.replace(obd.find("(1/min)"), 7, "(rpm,x)");
+    obd.replace(obd.find("(km/h)"), 6, "(,k,m,)");
+    Open(obd + kObdData);
+    EXPECT_EQ(reader.ConvertLogLine().text, "OBD.LBL," + Entry(12, 0, "850", "rpmx") +
+                                                Entry(13, 0, "42", "km") + EmptyEntries(1) +
+                                                Entry(5, 0, "88", kDegrees) + EmptyEntries(8));
+    ASSERT_EQ(model.ParseReply(), 1);
+    EXPECT_EQ(g_strSlotUnit[0], "rpmx");
+    EXPECT_EQ(g_nSlotGroup[1], 13);
+    EXPECT_EQ(g_dSlotValue[1], 42.0);
+    EXPECT_EQ(g_nSlotGroup[3], 5);
+    EXPECT_EQ(g_dSlotValue[3], 88.0);
 }
 
 TEST_F(LogLines, ClosedOrReopenedLog)

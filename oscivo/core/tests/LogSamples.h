@@ -105,7 +105,7 @@ inline std::string EmptyEntries(int count)
     return entries;
 }
 
-inline const std::string kModule = "123 456 789 AB,";
+inline const std::string kModule = "123-456-789-AB,"; // the module as the converted replies name it
 
 // The replies of lines of the sample logs with these values.
 inline std::string StandardReply(const std::vector<std::string>& values)

@@ -249,6 +249,9 @@ TEST_F(ReplyParserTest, IdentifiersNameTheScalingFile)
         {"a/b\\c\x01\x7F"
          "d",
          "a_b_c__d.SCL"},
+        {"12\x81"
+         "3\x8D\x8F\x90\x9D",
+         "12_3____.SCL"}, // the bytes Windows-1252 leaves undefined decode to control characters
         {"..", "..SCL"},
         {"", ".SCL"},
     };

@@ -77,10 +77,10 @@ TEST_F(LogDump, StandardLog)
               Join({"form standard", "scaling 123 456 789 AB"},
                    SlotLines({"1", "1", "1", "1", "3", "3", "3", "3", "20", "20", "20", "20"}, none,
                              kStandardSlotUnits),
-                   {"reply 123 456 789 AB,G001,F0,850,/min,G001,F1,12.5,km/h,G001,F2,30,%,G001,F3,90, \xB0"
+                   {"reply 123-456-789-AB,G001,F0,850,/min,G001,F1,12.5,km/h,G001,F2,30,%,G001,F3,90, \xB0"
                     "C,G003,F0,12.1,V,G003,F1,3,A,G003,F2,1.2,bar,G003,F3,980,mbar,G020,F0,1,a,G020,F1,2,b,"
                     "G020,F2,3,c,G020,F3,4,d,",
-                    "reply 123 456 789 AB,G001,F0,900,/min,G001,F1,13,km/h,G001,F2,31,%,G001,F3,91, \xB0"
+                    "reply 123-456-789-AB,G001,F0,900,/min,G001,F1,13,km/h,G001,F2,31,%,G001,F3,91, \xB0"
                     "C,G003,F0,12.2,V,G003,F1,4,A,G003,F2,1.3,bar,G003,F3,981,mbar,G020,F0,5,a,G020,F1,6,b,"
                     "G020,F2,7,c,G020,F3,8,d,",
                     "skipped the log ends inside this line"}));

@@ -9,6 +9,8 @@
 #include "platform/TickClock.h"
 #include "platform/testing/Recorders.h"
 
+#include <QElapsedTimer>
+
 #include <cstdint>
 #include <vector>
 
@@ -346,7 +348,7 @@ TEST_F(Playback, ThePlayingLogNamesItselfInTheTitleAndLoadIsRefused)
 {
     OpenLogMode();
     At(600, [&] {
-        EXPECT_EQ(g_strTitle, "Oscivo   -   123 456 789 AB  -   drive.csv");
+        EXPECT_EQ(g_strTitle, "Oscivo   -   123-456-789-AB  -   drive.csv");
         EXPECT_EQ(dlg->ButtonImage(IDC_LOAD), IDI_PLAYING);
         EXPECT_EQ(dlg->ButtonImage(IDC_PAUSE), IDI_PAUSE);
         EXPECT_TRUE(Enabled(IDC_STOP));
@@ -358,7 +360,7 @@ TEST_F(Playback, ThePlayingLogNamesItselfInTheTitleAndLoadIsRefused)
     EXPECT_EQ(Texts(values), (std::vector<std::string>{"100 /min", "200 /min", "300 /min"}));
     ExpectStopped();
     // The title shows once the title hint, which runs in real time, has ended.
-    EXPECT_TRUE(WaitFor([&] { return dlg->windowTitle() == "Oscivo   -   123 456 789 AB  -   drive.csv"; }));
+    EXPECT_TRUE(WaitFor([&] { return dlg->windowTitle() == "Oscivo   -   123-456-789-AB  -   drive.csv"; }));
     // The module's scales were saved at the end.
     EXPECT_NE(ReadFile("Scaling/123-456-789-AB.SCL"), "<missing>");
 }
@@ -547,6 +549,65 @@ TEST_F(Playback, ClosingWhilePausedEndsPlaybackAndCloses)
     EXPECT_FALSE(g_bRunning);
     EXPECT_NE(ReadFile("Scaling/Prefs.cfg"), "<missing>");
 }
+
+// Lines with one time stamp carry no wait after the first; what the user does while they play is
+// served all the same. The log is long enough that playing it whole takes far longer than the test
+// allows.
+class NoWait : public Playback, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(NoWait, TheWindowIsServedWhileLinesComeWithoutAWait)
+{
+    const bool closing = GetParam(); // else Stop
+    constexpr int kLines = 200'000;
+    std::string log = StandardHeader();
+    const std::string line = StandardLine(1.0, 100);
+    log.reserve(log.size() + line.size() * kLines);
+    for (int i = 0; i < kLines; ++i)
+        log += line;
+    const QString path = WriteLog("drive.csv", log);
+    OpenLogMode();
+
+    // Started once the first line is shown, when no line waits any more.
+    std::optional<int> pacedWhenTimerFired;
+    QElapsedTimer sinceFirstLine;
+    bool requested = false;
+    QObject::connect(Edit(IDC_VALUE), &QLineEdit::textChanged, dlg.get(), [&] {
+        if (sinceFirstLine.isValid())
+            return;
+        sinceFirstLine.start();
+        QTimer::singleShot(0, dlg.get(), [&] { pacedWhenTimerFired = g_bRunning ? g_nPacedLines : -1; });
+        QTimer::singleShot(2000, dlg.get(), [&] {
+            requested = true;
+            if (closing)
+                dlg->close();
+            else
+                QMetaObject::invokeMethod(dlg->Button(IDC_STOP), "click", Qt::QueuedConnection);
+        });
+    });
+    Load(path);
+    const qint64 ended = sinceFirstLine.elapsed();
+    Settle(); // a request still waiting would act now
+
+    ASSERT_TRUE(pacedWhenTimerFired.has_value()) << "the zero-delay timer never fired";
+    EXPECT_GT(*pacedWhenTimerFired, 0);
+    EXPECT_LT(*pacedWhenTimerFired, kLines);
+    EXPECT_TRUE(requested);
+    EXPECT_LT(ended, 2500) << "the request took effect " << ended - 2000 << " ms after it was made";
+    EXPECT_LT(g_nPacedLines, kLines);
+    if (closing) {
+        EXPECT_FALSE(dlg->isVisible());
+        EXPECT_FALSE(g_bRunning);
+        EXPECT_FALSE(dlg->m_log.IsOpen());
+    } else {
+        ExpectStopped(); // the first Stop: it does not rewind
+        EXPECT_FALSE(g_bRewound);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Requests, NoWait, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Close" : "Stop";
+                         });
 
 // In live mode Pause after a Stop takes up the live display again, and connects again when the
 // connection is gone.
