@@ -197,6 +197,12 @@ void TestHost::SetSilent(bool silent)
     m_bSilent = silent;
 }
 
+void TestHost::SetReplyDelay(int delayMs)
+{
+    std::lock_guard lock(m_mutex);
+    m_replyDelay = std::chrono::milliseconds(delayMs);
+}
+
 void TestHost::SetRefusing(bool refusing)
 {
     {
@@ -459,7 +465,7 @@ void TestHost::Answer(std::unique_lock<std::mutex>& lock, Connection& c, const s
         const std::optional<Reply> reply = script(connection, number, request);
         lock.lock();
         if (reply && c.open)
-            c.outbox.push_back(Action{Action::Reply, Clock::now(),
+            c.outbox.push_back(Action{Action::Reply, request.at + m_replyDelay,
                                       FrameBytes("DataReply", reply->kind, reply->seq, reply->payload)});
     }
 }

@@ -19,7 +19,8 @@
 //
 // Replies: SetReplyPayload (the same DataReply for every request), SetReplies (in order, the
 // last repeats), or SetReplyScript (any kind, seq and bytes; no value means no answer).
-// SetSilent(true) answers nothing. Sending: SendFrame, SendQuit, SendQuitClient,
+// SetSilent(true) answers nothing; SetReplyDelay(ms) writes each reply that long after its
+// request came in, as a slow host would. Sending: SendFrame, SendQuit, SendQuitClient,
 // SendStopRequest, SendRaw (bytes in one write, e.g. two frames at once), SendPieces (bytes in
 // pieces with pauses between them). CloseConnection closes with FIN or RST; SetRefusing(true)
 // stops listening, so connects are refused, and SetRefusing(false) listens again on the same port.
@@ -112,6 +113,8 @@ public:
     void SetReplies(std::vector<Reply> replies);
     void SetReplyPayload(const std::string& payload);
     void SetSilent(bool silent);
+    // Later sends and closes of the connection wait behind a reply that is delayed.
+    void SetReplyDelay(int delayMs);
     void SetRefusing(bool refusing);
 
     // Connections accepted so far; whether one is still open (neither side has closed it).
@@ -165,6 +168,7 @@ private:
     bool m_bRefusing = false;
     bool m_bStop = false;
     bool m_bSilent = false;
+    std::chrono::milliseconds m_replyDelay{0};
     ReplyScript m_script;
     std::vector<std::unique_ptr<Connection>> m_connections;
     mutable std::mutex m_mutex;
