@@ -1,7 +1,8 @@
 // Sprintor's run over a sequence of events, as its dialog drives it. Each record starts with a
 // byte: 'S' starts or cancels (two 16-bit speeds, little-endian, then the unit up to a NUL), 'C'
-// cancels, 'T' is a timer tick, 'P' the end of a sound; any other is a reply, of kind "1" for
-// '1', with two bytes of milliseconds since the previous record and its payload up to a NUL.
+// cancels, 'T' is a timer tick 50 ms after the previous record, 'P' the end of a sound; any other
+// is a reply, of kind "1" for '1', with two bytes of milliseconds since the previous record and
+// its payload up to a NUL.
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/FuzzInput.h"
 #include "platform/TickClock.h"
@@ -32,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     AccelerationRun run;
     // Where the dialog's time axis ends, as the views move it.
     float xMax = 15;
+    // When the run was last started.
+    std::uint32_t startedAt = 0;
     FuzzInput input(data, size);
     while (!input.Rest().empty()) {
         RunView view;
@@ -41,15 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const int from = Int16(input);
             const int to = Int16(input);
             view = run.Start(from, to, std::string(input.Until('\0')));
+            startedAt = clock.Now();
             break;
         }
         case 'C': view = run.Cancel(); break;
-        case 'T': view = run.OnTimerTick(); break;
+        case 'T':
+            clock.Advance(50);
+            view = run.OnTimerTick();
+            break;
         case 'P': view = run.OnSoundPlayed(); break;
         default: {
             clock.Advance(static_cast<uint16_t>(Int16(input)));
             const std::string_view payload = input.Until('\0');
+            const bool searching = run.SpeedColumn() == -1;
             view = run.OnHostDataReply(op == '1' ? "1" : "2", payload, xMax);
+            // No reply of the first second after the start finds the speed field or ends the run.
+            if (clock.Now() - startedAt < 1000)
+                FUZZ_CHECK(!searching || (run.SpeedColumn() == -1 && view.nMessageId == 0));
             break;
         }
         }

@@ -45,9 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                    (consumption.SpeedField() >= 0 && consumption.FuelRateField() >= 0));
         FUZZ_CHECK(std::isfinite(consumption.TotalLitres()) && std::isfinite(consumption.DistanceKm()) &&
                    std::isfinite(consumption.Average()));
+        FUZZ_CHECK(consumption.TotalLitres() >= 0 && consumption.DistanceKm() >= 0 &&
+                   consumption.Average() >= 0);
         for (const std::string* text : {&consumption.Consumption(), &consumption.AverageText(),
                                         &consumption.TotalText(), &consumption.DistanceText()})
-            FUZZ_CHECK(ShowsNumber(*text));
+            FUZZ_CHECK(ShowsNumber(*text) && !text->starts_with('-'));
     }
     return 0;
 }

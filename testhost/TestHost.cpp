@@ -1,7 +1,5 @@
 #include "testhost/TestHost.h"
 
-#include "testhost/PortLock.h"
-
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
@@ -97,16 +95,12 @@ std::string FloodBytes(const std::string& name, const std::string& payload, int 
 
 TestHost::TestHost(std::uint16_t port) : m_port(port)
 {
-    if (port != 0)
-        m_portLock = std::make_unique<PortLock>(port, 300000);
-    if (::pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (::pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        m_nListenError = errno;
+        m_port = 0;
         return;
-    OpenListener();
-    // The host's fixed port may be held for a moment by someone else still.
-    for (int tries = 0; m_listener < 0 && port != 0 && tries < 300; ++tries) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        OpenListener();
     }
+    OpenListener();
     if (m_listener < 0) {
         // No server at all: a host that quietly took another port would leave the plug-ins
         // talking to whoever holds the fixed one.
@@ -139,8 +133,10 @@ TestHost::~TestHost()
 void TestHost::OpenListener()
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
+    if (fd < 0) {
+        m_nListenError = errno;
         return;
+    }
     const int on = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in address{};
@@ -150,6 +146,7 @@ void TestHost::OpenListener()
     socklen_t size = sizeof address;
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 16) != 0 ||
         ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        m_nListenError = errno;
         ::close(fd);
         return;
     }
@@ -195,6 +192,12 @@ void TestHost::SetSilent(bool silent)
 {
     std::lock_guard lock(m_mutex);
     m_bSilent = silent;
+}
+
+void TestHost::SetReplyDelay(int delayMs)
+{
+    std::lock_guard lock(m_mutex);
+    m_replyDelay = std::chrono::milliseconds(delayMs);
 }
 
 void TestHost::SetRefusing(bool refusing)
@@ -459,7 +462,7 @@ void TestHost::Answer(std::unique_lock<std::mutex>& lock, Connection& c, const s
         const std::optional<Reply> reply = script(connection, number, request);
         lock.lock();
         if (reply && c.open)
-            c.outbox.push_back(Action{Action::Reply, Clock::now(),
+            c.outbox.push_back(Action{Action::Reply, request.at + m_replyDelay,
                                       FrameBytes("DataReply", reply->kind, reply->seq, reply->payload)});
     }
 }

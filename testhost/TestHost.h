@@ -5,7 +5,7 @@
 //
 // Usage:
 //
-//     testhost::TestHost host;                     // ephemeral port; TestHost host(2000) for plug-ins
+//     testhost::TestHost host;                     // ephemeral port; ClaimedHost for port 2000
 //     host.SetReplyPayload(testhost::StandardReply("123 456 789 AB", {...}));  // see ReplyPayload.h
 //     CTelvoClient client;
 //     client.Connect("", host.Port());
@@ -19,7 +19,8 @@
 //
 // Replies: SetReplyPayload (the same DataReply for every request), SetReplies (in order, the
 // last repeats), or SetReplyScript (any kind, seq and bytes; no value means no answer).
-// SetSilent(true) answers nothing. Sending: SendFrame, SendQuit, SendQuitClient,
+// SetSilent(true) answers nothing; SetReplyDelay(ms) writes each reply that long after its
+// request came in, as a slow host would. Sending: SendFrame, SendQuit, SendQuitClient,
 // SendStopRequest, SendRaw (bytes in one write, e.g. two frames at once), SendPieces (bytes in
 // pieces with pauses between them). CloseConnection closes with FIN or RST; SetRefusing(true)
 // stops listening, so connects are refused, and SetRefusing(false) listens again on the same port.
@@ -33,9 +34,9 @@
 // The host's lock (kHostLockName) is not taken here: a test that starts a plug-in on port 2000
 // holds platform::NamedLock(testhost::kHostLockName) itself, in its own runtime directory.
 //
-// The host's own port 2000 is taken one way: TestHost host(TELVO_HOST_PORT), then
-// ASSERT_EQ(host.Port(), TELVO_HOST_PORT). The constructor claims the port machine-wide first, and
-// the test program holds CTest's RESOURCE_LOCK host_port (toolset_add_test).
+// A test takes the host's own port 2000 through testhost::ClaimedHost (testing/ClaimedHost.h),
+// which claims the port from the suites of other build trees first, and its test program holds
+// CTest's RESOURCE_LOCK host_port (toolset_add_test).
 
 #include <chrono>
 #include <condition_variable>
@@ -50,8 +51,6 @@
 #include <vector>
 
 namespace testhost {
-
-class PortLock;
 
 using Clock = std::chrono::steady_clock;
 
@@ -97,21 +96,23 @@ public:
     // (connection, number of the request on that connection from 0, the request)
     using ReplyScript = std::function<std::optional<Reply>(int connection, int request, const Frame& frame)>;
 
-    // Listens on 127.0.0.1; port 0 takes an ephemeral one. A fixed port is first claimed
-    // machine-wide (PortLock.h: hosts of test runs side by side wait for each other, up to
-    // 5 minutes), and while still in use it is tried again for up to 30 s.
+    // Listens on 127.0.0.1; port 0 takes an ephemeral one. A port in use is not waited for.
     explicit TestHost(std::uint16_t port = 0);
     ~TestHost();
     TestHost(const TestHost&) = delete;
     TestHost& operator=(const TestHost&) = delete;
 
-    // The port listened on; 0 when the port could not be bound.
+    // The port listened on; 0 when the port could not be bound, and then why (an errno value,
+    // EADDRINUSE when another program listens on it).
     std::uint16_t Port() const { return m_port; }
+    int ListenError() const { return m_nListenError; }
 
     void SetReplyScript(ReplyScript script);
     void SetReplies(std::vector<Reply> replies);
     void SetReplyPayload(const std::string& payload);
     void SetSilent(bool silent);
+    // Later sends and closes of the connection wait behind a reply that is delayed.
+    void SetReplyDelay(int delayMs);
     void SetRefusing(bool refusing);
 
     // Connections accepted so far; whether one is still open (neither side has closed it).
@@ -158,13 +159,14 @@ private:
     int NextTimeoutMs() const;
     template <class Pred> bool WaitUntil(int timeoutMs, Pred pred) const;
 
-    std::unique_ptr<PortLock> m_portLock;
     std::uint16_t m_port = 0;
+    int m_nListenError = 0;
     int m_listener = -1;
     int m_wake[2] = {-1, -1};
     bool m_bRefusing = false;
     bool m_bStop = false;
     bool m_bSilent = false;
+    std::chrono::milliseconds m_replyDelay{0};
     ReplyScript m_script;
     std::vector<std::unique_ptr<Connection>> m_connections;
     mutable std::mutex m_mutex;

@@ -6,14 +6,15 @@
 #include "testhost/TestHost.h"
 
 #include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -48,7 +49,8 @@ const char* const kUsage =
     "                     exit         end the host\n"
     "  --help           show this text\n"
     "\n"
-    "Without --commands the host runs until it is interrupted (Ctrl+C).\n"
+    "Without --commands the host runs until it is interrupted (Ctrl+C). When the port is in use\n"
+    "it says so and ends at once (exit code 1).\n"
     "Example: build/bin/testhost & build/bin/verbrix\n";
 
 constexpr int kMaxFlood = 100000;
@@ -72,16 +74,25 @@ void PrintStatus(const testhost::TestHost& host)
     std::fflush(stdout);
 }
 
+// The whole text as a decimal number from min to max.
+std::optional<int> WholeNumber(std::string_view text, int min, int max)
+{
+    int n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n < min || n > max)
+        return std::nullopt;
+    return n;
+}
+
 // "flood N": N replies in one write.
 void Flood(testhost::TestHost& host, const PayloadFn& payload, std::string_view count)
 {
-    int n = 0;
-    const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), n);
-    if (error != std::errc() || end != count.data() + count.size() || n < 1 || n > kMaxFlood) {
+    const std::optional<int> n = WholeNumber(count, 1, kMaxFlood);
+    if (!n) {
         std::printf("flood needs a count from 1 to %d\n", kMaxFlood);
         return;
     }
-    host.SendRaw(testhost::FloodBytes("DataReply", payload(), n));
+    host.SendRaw(testhost::FloodBytes("DataReply", payload(), *n));
 }
 
 // Runs one command; false for "exit".
@@ -127,10 +138,20 @@ int main(int argc, char** argv)
             std::fputs(kUsage, stdout);
             return 0;
         }
-        if (arg == "--port" && i + 1 < argc) {
-            port = std::atoi(argv[++i]);
-        } else if (arg == "--reply" && i + 1 < argc) {
-            reply = argv[++i];
+        if (arg == "--port" || arg == "--reply") {
+            if (i + 1 == argc) {
+                std::fprintf(stderr, "testhost: %s needs a value\n\n%s", arg.c_str(), kUsage);
+                return 2;
+            }
+            const char* value = argv[++i];
+            if (arg == "--reply") {
+                reply = value;
+            } else if (const std::optional<int> n = WholeNumber(value, 1, 65535)) {
+                port = *n;
+            } else {
+                std::fprintf(stderr, "testhost: \"%s\" is no port (1 to 65535)\n", value);
+                return 2;
+            }
         } else if (arg == "--obd") {
             obd = true;
         } else if (arg == "--commands") {
@@ -140,20 +161,21 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    if (port <= 0 || port > 65535) {
-        std::fprintf(stderr, "testhost: no valid port\n");
-        return 2;
+    // A port in use is reported at once: a host that waited for it would leave its user
+    // wondering, and one that took another port would not be found by the plug-ins.
+    testhost::TestHost host(static_cast<std::uint16_t>(port));
+    if (host.Port() == 0) {
+        if (host.ListenError() == EADDRINUSE)
+            std::fprintf(stderr, "testhost: port %d is in use (another testhost or the host listens on it)\n",
+                         port);
+        else
+            std::fprintf(stderr, "testhost: cannot listen on 127.0.0.1 port %d: %s\n", port,
+                         std::strerror(host.ListenError()));
+        return 1;
     }
-
     platform::NamedLock lock(testhost::kHostLockName);
     if (lock.alreadyExisted())
         std::fprintf(stderr, "testhost: another host holds \"%s\"\n", testhost::kHostLockName);
-
-    testhost::TestHost host(static_cast<std::uint16_t>(port));
-    if (host.Port() == 0) {
-        std::fprintf(stderr, "testhost: cannot listen on 127.0.0.1 port %d\n", port);
-        return 1;
-    }
     const auto start = std::chrono::steady_clock::now();
     const PayloadFn payload = [start, obd, reply]() -> std::string {
         if (reply)

@@ -6,23 +6,22 @@
 #include "platform/TickClock.h"
 #include "verbrix/Resource.h"
 
-#include <cfloat>
-#include <cmath>
-
 namespace {
 
+// The largest speed (km/h) and fuel rate (l/h) a vehicle shows; a reply beyond it, or below 0,
+// is not accounted. So no sum can grow beyond a double, and no display fills with digits.
+constexpr double kMaxValue = 1000.0;
+
 // A value field read as the C library reads a number; a text that does not begin with one
-// reads as 0, and so do infinities and NaN, so that no sum is spoilt for good.
+// reads as 0, and so do infinities and NaN. A negative zero reads as zero.
 double ReadValue(const std::string& text)
 {
-    return platform::ReadLeadingNumber(text).value_or(0.0);
+    return platform::ReadLeadingNumber(text).value_or(0.0) + 0.0;
 }
 
-// The fuel rate is held in single precision; a value beyond its range is held at the range's
-// end rather than converted undefined.
-float ToSingle(double value)
+bool IsPlausible(double value)
 {
-    return value > FLT_MAX ? FLT_MAX : (value < -FLT_MAX ? -FLT_MAX : static_cast<float>(value));
+    return value >= 0 && value <= kMaxValue;
 }
 
 // Index of the value belonging to the first field that holds the unit text, the value standing
@@ -81,36 +80,29 @@ CReplyVerdict CConsumption::Account(std::string_view payload)
         return {IDS_NO_FUEL_RATE, FALSE};
 
     const double v = ReadValue(speedText);
+    const double rate = ReadValue(rateText);
+    // Absurd values would fill the sums and displays until Reset: such a reply is not accounted,
+    // as if it had not come, and the next one counts the time since the last reply that was.
+    if (!IsPlausible(v) || !IsPlausible(rate))
+        return {};
     // One reading for both sums and the next start, so that no time falls between them. The
     // unsigned difference counts a wrap of the clock right; it is taken as a double so that
     // a step of 50 ms does not round to nothing.
     const DWORD now = timeGetTime();
     const double hours = static_cast<double>(static_cast<DWORD>(now - m_dwLastTick)) / 3600000.0;
-    std::string consumption = " --- ";
-    double total = m_dTotalLitres;
-    double distance = m_dDistanceKm;
-    if (v < 1.0) {
-        total += ReadValue(rateText) * hours;
-    } else {
-        const float r = ToSingle(ReadValue(rateText));
-        consumption = Formatted(r * (100.0 / v));
-        total += hours * r;
-        distance += hours * v;
-    }
-    const double average = distance > 0 ? total / distance * 100 : m_dAverage;
-    // Absurd values, or absurd ones after a long gap, would push a sum or the average beyond a
-    // double and keep it there until Reset: such a reply is not accounted, as if it had not
-    // come, and the next one counts the time since the last reply that was.
-    if (!std::isfinite(total) || !std::isfinite(distance) || !std::isfinite(average))
-        return {};
-
     m_dwLastTick = now;
-    m_strConsumption = std::move(consumption);
-    m_dTotalLitres = total;
-    m_dDistanceKm = distance;
+    m_strConsumption = " --- ";
+    if (v < 1.0) {
+        m_dTotalLitres += rate * hours;
+    } else {
+        const auto r = static_cast<float>(rate);
+        m_strConsumption = Formatted(r * (100.0 / v));
+        m_dTotalLitres += hours * r;
+        m_dDistanceKm += hours * v;
+    }
     m_strTotal = Formatted(m_dTotalLitres);
     if (m_dDistanceKm > 0) {
-        m_dAverage = average;
+        m_dAverage = m_dTotalLitres / m_dDistanceKm * 100;
         m_strAverage = Formatted(m_dAverage);
     }
     m_strDistance = Formatted(m_dDistanceKm);

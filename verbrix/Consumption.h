@@ -20,8 +20,8 @@ public:
     CConsumption(const CConsumption&) = delete;
     CConsumption& operator=(const CConsumption&) = delete;
 
-    // One "DataReply"; only kind "1" is looked at. A reply that would make a sum or a shown
-    // value infinite or not a number is not accounted.
+    // One "DataReply"; only kind "1" is looked at. A reply whose speed (km/h) or fuel rate (l/h)
+    // is below 0 or above 1000 is not accounted.
     CReplyVerdict OnHostDataReply(std::string_view kind, std::string_view payload);
 
     // Clears the sums and restarts the clock; the fields found stay.

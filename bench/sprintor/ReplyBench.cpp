@@ -1,4 +1,5 @@
 #include "hostlink/PluginDialog.h"
+#include "platform/TickClock.h"
 #include "sprintor/app/AccelerationRun.h"
 #include "sprintor/app/SprintorDlg.h"
 #include "sprintor/app/SprintorStrings.h"
@@ -15,21 +16,26 @@ std::string Reply(const std::string& speed)
                            testhost::Entry{1, 2, "12.5", "l/h"}, testhost::Entry{1, 3, "90", "°C"}});
 }
 
-// A run brought to its measuring state without sounds: each step's sound counts as played.
-void CountDown(AccelerationRun& run)
+// A run brought to its measuring state without sounds, a tick every 50 ms on the bench's clock:
+// each step's sound counts as played.
+void CountDown(AccelerationRun& run, platform::ManualTickClock& clock)
 {
     run.Start(0, 100, "km/h");
-    while (run.RunState() != AccelerationRun::STATE_MEASURING)
+    while (run.RunState() != AccelerationRun::STATE_MEASURING) {
+        clock.Advance(50);
         if (run.OnTimerTick().nSound != 0)
             run.OnSoundPlayed();
+    }
 }
 
 // One reply through the run alone; standing now and then restarts the clock, as a real run does.
 void BM_ReplyThroughTheRun(benchmark::State& state)
 {
     InstallSprintorStrings();
+    platform::ManualTickClock clock(1000);
+    platform::ScopedTickClock useClock(clock);
     AccelerationRun run;
-    CountDown(run);
+    CountDown(run, clock);
     const std::string moving = Reply("57.5"), standing = Reply("0");
     run.OnHostDataReply("1", moving, 15);
     int n = 0;
@@ -44,7 +50,9 @@ void BM_ReplyThroughTheDialog(benchmark::State& state)
     InstallSprintorStrings();
     CSprintorDlg dlg;
     dlg.m_graph.AddSeries(QString(), 0x0000FF, 0);
-    CountDown(dlg.m_run);
+    platform::ManualTickClock clock(1000);
+    platform::ScopedTickClock useClock(clock);
+    CountDown(dlg.m_run, clock);
     void* context = static_cast<PluginDialog*>(&dlg);
     std::string kind = "1", seq = "0";
     std::string moving = Reply("57.5"), standing = Reply("0");
@@ -55,8 +63,8 @@ void BM_ReplyThroughTheDialog(benchmark::State& state)
 }
 BENCHMARK(BM_ReplyThroughTheDialog);
 
-// The search for the speed field in a run's first reply (with the press of "Los!" before it): a
-// usual one, and one of 200 KB.
+// The search for the speed field in a run's first reply (with the press of "Los!" a second before
+// it): a usual one, and one of 200 KB.
 void BM_FirstReplyOfARun(benchmark::State& state)
 {
     InstallSprintorStrings();
@@ -67,9 +75,12 @@ void BM_FirstReplyOfARun(benchmark::State& state)
             payload += ",G001,F0,1, /min";
         payload += ",G001,F1,57, km/h";
     }
+    platform::ManualTickClock clock(1000);
+    platform::ScopedTickClock useClock(clock);
     AccelerationRun run;
     for (auto _ : state) {
         run.Start(0, 100, "km/h");
+        clock.Advance(1000);
         benchmark::DoNotOptimize(run.OnHostDataReply("1", payload, 15));
     }
 }

@@ -15,6 +15,12 @@ namespace {
 // A step of the countdown comes on the tick on which the counter, incremented first, passes this.
 constexpr int kTicksPerStep = 10;
 
+// A reply to a request of a cancelled run may still be on its way when "Los!" is pressed, and
+// the host need not echo a request's number: the speed field comes from the first reply received
+// this long after the press. The countdown lasts over two seconds, so it is known by the green
+// lamp all the same.
+constexpr std::uint32_t kFirstReplyAfterMs = 1000;
+
 constexpr float kXAxisStart = 15.0f;
 constexpr float kXAxisGrowth = 5.0f;
 
@@ -32,8 +38,9 @@ RunView AccelerationRun::Start(int nFrom, int nTo, std::string unit)
     m_nTickCount = 0;
     m_nSoundStep = STATE_IDLE;
     m_bFromReached = FALSE;
+    m_dwPressTime = timeGetTime();
     // Replies of the countdown are timed from the press, not from the previous run.
-    m_dwStartTime = timeGetTime();
+    m_dwStartTime = m_dwPressTime;
     view.nLamp = IDB_LAMP_OFF;
     view.bRemoveResult = TRUE;
     view.bClearCurve = TRUE;
@@ -110,10 +117,10 @@ RunView AccelerationRun::OnHostDataReply(std::string_view kind, std::string_view
     RunView view;
     if (kind != "1" || m_nRunState == STATE_IDLE)
         return view;
-    if (m_nSpeedColumn == -1)
-        FindSpeedColumn(payload, view);
-    else
+    if (m_nSpeedColumn != -1)
         TakeSpeed(payload, fXMax, view);
+    else if (static_cast<std::uint32_t>(timeGetTime() - m_dwPressTime) >= kFirstReplyAfterMs)
+        FindSpeedColumn(payload, view);
     return view;
 }
 

@@ -47,7 +47,8 @@ public:
     // The step's sound has played to its end; a cancel meanwhile stands.
     RunView OnSoundPlayed();
 
-    // A "DataReply"; fXMax is where the graph's time axis ends now.
+    // A "DataReply"; fXMax is where the graph's time axis ends now. The replies of the first
+    // second after the start are dropped: one of them may answer a request of an earlier run.
     RunView OnHostDataReply(std::string_view kind, std::string_view payload, float fXMax);
 
     BOOL IsRunning() const { return m_bRunning; }
@@ -66,6 +67,8 @@ private:
     int m_nTickCount = 0;
     int m_nSpeedColumn = -1;
     std::uint32_t m_dwStartTime = 0;
+    // When the run was started: the speed field is searched only from a second later on.
+    std::uint32_t m_dwPressTime = 0;
     int m_nRunState = STATE_IDLE;
     int m_nFrom = 0;
     int m_nTo = 100;

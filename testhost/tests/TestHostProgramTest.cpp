@@ -3,7 +3,9 @@
 #include "RawPeer.h"
 #include "platform/NamedLock.h"
 #include "testhost/TestHost.h"
+#include "testhost/testing/PortClaim.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
 
@@ -27,12 +29,68 @@ TEST(TestHostProgram, HelpSaysHowToUseIt)
     EXPECT_TRUE(help.contains("--commands"));
 }
 
+// A missing or malformed value is named, and the host does not start.
+TEST(TestHostProgram, RefusesAPortItCannotRead)
+{
+    const struct {
+        QStringList args;
+        const char* message;
+    } cases[] = {
+        {{"--port"}, "testhost: --port needs a value\n"},
+        {{"--obd", "--reply"}, "testhost: --reply needs a value\n"},
+        {{"--port", "2000abc"}, "testhost: \"2000abc\" is no port (1 to 65535)\n"},
+        {{"--port", ""}, "testhost: \"\" is no port (1 to 65535)\n"},
+        {{"--port", "0"}, "testhost: \"0\" is no port (1 to 65535)\n"},
+        {{"--port", "65536"}, "testhost: \"65536\" is no port (1 to 65535)\n"},
+        {{"--port", "-2000"}, "testhost: \"-2000\" is no port (1 to 65535)\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        QProcess p;
+        p.start(Program(), c.args);
+        ASSERT_TRUE(p.waitForFinished(5000));
+        EXPECT_EQ(p.exitCode(), 2);
+        EXPECT_TRUE(p.readAllStandardError().startsWith(c.message));
+        EXPECT_EQ(p.readAllStandardOutput(), "");
+    }
+}
+
+// A second host started by hand beside a first says at once that the port is taken.
+TEST(TestHostProgram, APortInUseIsReportedAtOnce)
+{
+    testhost::PortClaim claim(2000);
+    ASSERT_TRUE(claim.IsHeld()) << claim.Failure();
+    QProcess first;
+    first.start(Program(), {"--commands"});
+    ASSERT_TRUE(first.waitForReadyRead(5000));
+    ASSERT_TRUE(first.readAllStandardOutput().contains("listening on 127.0.0.1 port 2000"));
+
+    QElapsedTimer clock;
+    clock.start();
+    QProcess second;
+    second.start(Program(), {});
+    ASSERT_TRUE(second.waitForFinished(5000)) << "the second host waits";
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_EQ(second.readAllStandardError(),
+              "testhost: port 2000 is in use (another testhost or the host listens on it)\n");
+    EXPECT_EQ(second.readAllStandardOutput(), "");
+
+    EXPECT_EQ(first.state(), QProcess::Running);
+    first.write("exit\n");
+    ASSERT_TRUE(first.waitForFinished(5000));
+    EXPECT_EQ(first.exitCode(), 0);
+}
+
 TEST(TestHostProgram, HoldsTheHostLockAndPlaysTheDrive)
 {
+    testhost::PortClaim claim(2000);
+    ASSERT_TRUE(claim.IsHeld()) << claim.Failure();
     ASSERT_FALSE(platform::NamedLock::Exists(testhost::kHostLockName));
     QProcess p;
     p.start(Program(), {"--commands"});
-    ASSERT_TRUE(p.waitForReadyRead(300000)); // other test runs may hold the port a while
+    ASSERT_TRUE(p.waitForReadyRead(5000));
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).contains("port 2000"));
     EXPECT_TRUE(platform::NamedLock::Exists(testhost::kHostLockName));
 
@@ -60,9 +118,11 @@ TEST(TestHostProgram, HoldsTheHostLockAndPlaysTheDrive)
 
 TEST(TestHostProgram, FloodsThePlugInsWithReplies)
 {
+    testhost::PortClaim claim(2000);
+    ASSERT_TRUE(claim.IsHeld()) << claim.Failure();
     QProcess p;
     p.start(Program(), {"--commands", "--reply", "v"});
-    ASSERT_TRUE(p.waitForReadyRead(300000)); // other test runs may hold the port a while
+    ASSERT_TRUE(p.waitForReadyRead(5000));
     p.readAllStandardOutput();
     RawPeer peer(2000);
     ASSERT_TRUE(peer.Connected());

@@ -1,7 +1,6 @@
 #include "testhost/TestHost.h"
 
 #include "RawPeer.h"
-#include "testhost/PortLock.h"
 
 #include <gtest/gtest.h>
 #include <thread>
@@ -135,18 +134,6 @@ TEST(TestHost, RefusesUntilToldToListenAgain)
     RawPeer peer(port);
     EXPECT_TRUE(peer.Connected());
     EXPECT_TRUE(host.WaitForConnections(1));
-}
-
-TEST(PortLock, HostsOfOnePortTakeItInTurn)
-{
-    // Only a lock file is involved; the number is never bound.
-    auto first = std::make_unique<PortLock>(61999, 0);
-    ASSERT_TRUE(first->isHeld());
-    const auto start = Clock::now();
-    EXPECT_FALSE(PortLock(61999, 150).isHeld());
-    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(150));
-    first.reset();
-    EXPECT_TRUE(PortLock(61999, 0).isHeld());
 }
 
 } // namespace

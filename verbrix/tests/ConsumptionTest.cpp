@@ -166,11 +166,11 @@ TEST_F(ConsumptionTest, ValuesAreReadAsTheCLibraryReadsADecimalNumber)
 {
     const struct {
         const char* rate;
-        const char* consumption; // at 50 km/h
+        const char* consumption; // at 50 km/h; a negative rate is not accounted
     } cases[] = {
-        {".5", "1.00"},   {"-.5", "-1.00"},   {"7.", "14.00"}, {"+2.5", "5.00"}, {"  3", "6.00"},
+        {".5", "1.00"},   {"-.5", " --- "},   {"7.", "14.00"}, {"+2.5", "5.00"}, {"  3", "6.00"},
         {"5e-1", "1.00"}, {"1.5E1", "30.00"}, {"2e", "4.00"},  {"2e+", "4.00"},  {"e5", "0.00"},
-        {".", "0.00"},    {"-", "0.00"},      {"inf", "0.00"}, {"nan", "0.00"},
+        {".", "0.00"},    {"-", "0.00"},      {"inf", "0.00"}, {"nan", "0.00"},  {"-0", "0.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rate);
@@ -187,13 +187,13 @@ TEST_F(ConsumptionTest, HugeValuesStayFiniteAndDefined)
     const std::string huge = "1" + std::string(400, '0');
     Detect();
     Drive("50", huge, 50);
-    EXPECT_EQ(meter.Consumption().find("inf"), std::string::npos);
-    EXPECT_EQ(meter.Consumption().find("nan"), std::string::npos);
+    EXPECT_EQ(meter.Consumption(), " --- ");
     Drive(huge, huge, 50);
-    EXPECT_EQ(meter.Consumption(), "0.00");
+    EXPECT_EQ(meter.Consumption(), " --- ");
 }
 
-TEST_F(ConsumptionTest, AReplyThatWouldMakeASumOrTheAverageInfiniteIsNotAccounted)
+// Such a reply changes neither a sum nor a display, as if it had not come.
+TEST_F(ConsumptionTest, AReplyWithASpeedOrRateBelowZeroOrAboveOneThousandIsNotAccounted)
 {
     const struct {
         const char* what;
@@ -206,6 +206,14 @@ TEST_F(ConsumptionTest, AReplyThatWouldMakeASumOrTheAverageInfiniteIsNotAccounte
         {"a huge rate standing after two hours makes the total infinite", "0", "1e308", 7200000},
         {"a huge negative rate after two hours", "0", "-1e308", 7200000},
         {"beyond a double after two hours", "1e400", "1e400", 7200000},
+        {"a huge rate moving, held at the float range, fills the displays with digits", "50", "1e308", 50},
+        {"a huge speed after a tick fills the distance with digits", "1e308", "5", 50},
+        {"a rate just above 1000 l/h", "50", "1000.01", 36000},
+        {"a speed just above 1000 km/h", "1000.01", "5", 36000},
+        {"a negative rate moving", "50", "-5", 36000},
+        {"a negative rate standing", "0", "-5", 36000},
+        {"a negative speed", "-20", "5", 36000},
+        {"a speed just below zero", "-0.01", "5", 36000},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -235,7 +243,15 @@ TEST_F(ConsumptionTest, AReplyThatWouldMakeASumOrTheAverageInfiniteIsNotAccounte
     }
 }
 
-// Any reply, after any time, keeps every sum and every shown value a finite number.
+TEST_F(ConsumptionTest, ExactlyOneThousandIsAccounted)
+{
+    Detect();
+    Drive("1000", "1000", 3600000);
+    ExpectTexts("100.00", "100.00", "1000.00", "1000.00");
+}
+
+// Any reply, after any time, keeps every sum and every shown value a finite number, and none
+// of them negative.
 TEST_F(ConsumptionTest, SumsAndShownValuesStayFiniteWhateverTheHostSends)
 {
     static const char* Values[] = {"50",     "0.6",    "1",      "-20", "1e308", "-1e308", "1e400",
@@ -260,9 +276,12 @@ TEST_F(ConsumptionTest, SumsAndShownValuesStayFiniteWhateverTheHostSends)
         ASSERT_TRUE(std::isfinite(meter.TotalLitres())) << i;
         ASSERT_TRUE(std::isfinite(meter.DistanceKm())) << i;
         ASSERT_TRUE(std::isfinite(meter.Average())) << i;
+        ASSERT_GE(meter.TotalLitres(), 0) << i;
+        ASSERT_GE(meter.DistanceKm(), 0) << i;
+        ASSERT_GE(meter.Average(), 0) << i;
         for (const std::string* text :
              {&meter.Consumption(), &meter.AverageText(), &meter.TotalText(), &meter.DistanceText()})
-            ASSERT_TRUE(isShownNumber(*text)) << i << ": " << *text;
+            ASSERT_TRUE(isShownNumber(*text) && !text->starts_with('-')) << i << ": " << *text;
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "hostlink/TelvoFrame.h"
 #include "testhost/ReplyPayload.h"
-#include "testhost/TestHost.h"
+#include "testhost/testing/ClaimedHost.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -35,8 +35,8 @@ class VerbrixFloodTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
-        host.SetReplyPayload(kPayload);
+        ASSERT_TRUE(host.Listening()) << host.Failure();
+        host->SetReplyPayload(kPayload);
         const QString program = QStringLiteral(TOOLSET_PROGRAM_VERBRIX);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Under AddressSanitizer freed memory is held back for a while; here it would look
@@ -46,9 +46,9 @@ protected:
         verbrix.setProcessChannelMode(QProcess::ForwardedChannels);
         verbrix.start(program, {});
         ASSERT_TRUE(verbrix.waitForStarted(5000)) << program.toStdString();
-        ASSERT_TRUE(host.WaitForConnections(1, 10000));
+        ASSERT_TRUE(host->WaitForConnections(1, 10000));
         // Running: it has asked for values a few times.
-        ASSERT_TRUE(host.WaitForFrames(0, 5, 10000));
+        ASSERT_TRUE(host->WaitForFrames(0, 5, 10000));
     }
 
     void TearDown() override
@@ -68,31 +68,31 @@ protected:
         qint64 written = -1;
         while (written < 0 || clock.elapsed() < written + 1500) {
             peak = std::max(peak, ResidentKb(verbrix.processId()));
-            if (written < 0 && (host.Flush(0) || clock.elapsed() > 30000))
+            if (written < 0 && (host->Flush(0) || clock.elapsed() > 30000))
                 written = clock.elapsed();
             QTest::qWait(50);
         }
         return peak;
     }
 
-    testhost::TestHost host{TELVO_HOST_PORT}; // waits while another build's suite holds the port
+    testhost::ClaimedHost host{TELVO_HOST_PORT}; // waits while another build's suite claims the port
     QProcess verbrix;
 };
 
 TEST_F(VerbrixFloodTest, AQuitBehindTenThousandRepliesEndsItWithinTwoSeconds)
 {
-    const std::size_t requestsBefore = host.FrameCount(0);
-    host.SendRaw(testhost::FloodBytes("DataReply", kPayload, 10000));
+    const std::size_t requestsBefore = host->FrameCount(0);
+    host->SendRaw(testhost::FloodBytes("DataReply", kPayload, 10000));
     QElapsedTimer sinceQuit;
     sinceQuit.start();
-    host.SendQuit();
+    host->SendQuit();
     ASSERT_TRUE(verbrix.waitForFinished(10000));
     EXPECT_EQ(verbrix.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(verbrix.exitCode(), 0);
     // Verbrix asks once a tick of 50 ms: the Quit was handled within the 30 ticks that the
     // waiting messages take (1.5 s), and a few more while the flood came in. The time itself
     // gets a wide margin, as the machine may be busy.
-    EXPECT_LE(host.FrameCount(0) - requestsBefore, 40u);
+    EXPECT_LE(host->FrameCount(0) - requestsBefore, 40u);
     EXPECT_LT(sinceQuit.elapsed(), 5000);
 }
 
@@ -104,15 +104,15 @@ TEST_F(VerbrixFloodTest, MemoryStaysFlatUnderFloodsOfRepliesAndOfStopRequests)
     // About 16 MB of replies, then 9 MB of requests Verbrix has no handler for; kept, they
     // would take some 25 and 50 MB.
     for (int i = 0; i < 10; ++i)
-        host.SendRaw(testhost::FloodBytes("DataReply", kPayload, 10000));
+        host->SendRaw(testhost::FloodBytes("DataReply", kPayload, 10000));
     const long afterReplies = PeakResidentKb();
     for (int i = 0; i < 10; ++i)
-        host.SendRaw(testhost::FloodBytes("StopRequest", "", 50000));
+        host->SendRaw(testhost::FloodBytes("StopRequest", "", 50000));
     const long afterStops = PeakResidentKb();
     EXPECT_LT(afterReplies - before, 8 * 1024) << before << " kB before, " << afterReplies << " kB after";
     EXPECT_LT(afterStops - before, 8 * 1024) << before << " kB before, " << afterStops << " kB after";
 
-    host.SendQuit();
+    host->SendQuit();
     EXPECT_TRUE(verbrix.waitForFinished(10000));
 }
 

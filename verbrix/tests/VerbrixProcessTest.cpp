@@ -2,7 +2,7 @@
 
 #include "hostlink/TelvoFrame.h"
 #include "testhost/ReplyPayload.h"
-#include "testhost/TestHost.h"
+#include "testhost/testing/ClaimedHost.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -23,8 +23,8 @@ class VerbrixProcessTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(host.Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
-        host.SetReplyPayload(testhost::StandardReply(
+        ASSERT_TRUE(host.Listening()) << host.Failure();
+        host->SetReplyPayload(testhost::StandardReply(
             "03L906022  ", {testhost::Entry{5, 0, "50", "km/h"}, testhost::Entry{5, 1, "5", "l/h"}}));
     }
 
@@ -50,43 +50,43 @@ protected:
     std::size_t RequestCount(int connection) const
     {
         std::size_t n = 0;
-        for (const auto& frame : host.Frames(connection))
+        for (const auto& frame : host->Frames(connection))
             n += frame.name == "DataRequest";
         return n;
     }
 
-    testhost::TestHost host{TELVO_HOST_PORT}; // waits while another build's suite holds the port
+    testhost::ClaimedHost host{TELVO_HOST_PORT}; // waits while another build's suite claims the port
     std::vector<std::unique_ptr<QProcess>> processes;
 };
 
 TEST_F(VerbrixProcessTest, RunsBesideTheHostAndEndsOnQuit)
 {
     QProcess& verbrix = Start();
-    ASSERT_TRUE(host.WaitForConnections(1, 10000));
+    ASSERT_TRUE(host->WaitForConnections(1, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return RequestCount(0) >= 5; }, 10000));
     EXPECT_EQ(verbrix.state(), QProcess::Running);
 
     QElapsedTimer sinceQuit;
     sinceQuit.start();
-    host.SendQuit();
+    host->SendQuit();
     ASSERT_TRUE(verbrix.waitForFinished(5000));
     EXPECT_LT(sinceQuit.elapsed(), 5000);
     EXPECT_EQ(verbrix.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(verbrix.exitCode(), 0);
-    EXPECT_TRUE(host.WaitForClosed(0));
+    EXPECT_TRUE(host->WaitForClosed(0));
 }
 
 TEST_F(VerbrixProcessTest, TwoInstancesBothRun)
 {
     QProcess& first = Start();
-    ASSERT_TRUE(host.WaitForConnections(1, 10000));
+    ASSERT_TRUE(host->WaitForConnections(1, 10000));
     QProcess& second = Start();
-    ASSERT_TRUE(host.WaitForConnections(2, 10000));
+    ASSERT_TRUE(host->WaitForConnections(2, 10000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return RequestCount(0) >= 5 && RequestCount(1) >= 5; }, 10000));
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_EQ(second.state(), QProcess::Running);
 
-    host.SendQuit();
+    host->SendQuit();
     EXPECT_TRUE(first.waitForFinished(5000));
     EXPECT_TRUE(second.waitForFinished(5000));
     EXPECT_EQ(first.exitCode(), 0);

@@ -4,7 +4,7 @@
 #include "hostlink/TelvoFrame.h"
 #include "platform/NamedLock.h"
 #include "testhost/Drive.h"
-#include "testhost/TestHost.h"
+#include "testhost/testing/ClaimedHost.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -20,9 +19,7 @@ class Process : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The host's port is claimed machine-wide, so test runs side by side take turns.
-        host = std::make_unique<testhost::TestHost>(TELVO_HOST_PORT);
-        ASSERT_EQ(host->Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
+        ASSERT_TRUE(host.Listening()) << host.Failure();
         host->SetReplyPayload(testhost::DrivePayload(testhost::DriveAt(12.0), false));
     }
 
@@ -36,7 +33,8 @@ protected:
 
     platform::NamedLock hostLock{testhost::kHostLockName};
     QTemporaryDir dir;
-    std::unique_ptr<testhost::TestHost> host;
+    // The host's port is claimed, so that test runs side by side take turns.
+    testhost::ClaimedHost host{TELVO_HOST_PORT};
 };
 
 TEST_F(Process, ASecondInstanceEndsAtOnceWithoutAWindow)

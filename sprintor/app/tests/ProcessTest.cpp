@@ -1,12 +1,11 @@
 // The program as a process: one instance at a time.
 
 #include "hostlink/TelvoFrame.h"
-#include "testhost/TestHost.h"
+#include "testhost/testing/ClaimedHost.h"
 
 #include <QProcess>
 
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -17,8 +16,8 @@ QString Program()
 
 TEST(Process, ASecondInstanceEndsAtOnceWithoutAWindow)
 {
-    const auto host = std::make_unique<testhost::TestHost>(TELVO_HOST_PORT);
-    ASSERT_EQ(host->Port(), TELVO_HOST_PORT) << "port 2000 stayed taken";
+    const testhost::ClaimedHost host(TELVO_HOST_PORT);
+    ASSERT_TRUE(host.Listening()) << host.Failure();
     QProcess first;
     first.start(Program(), {});
     ASSERT_TRUE(first.waitForStarted());

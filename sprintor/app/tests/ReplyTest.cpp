@@ -5,6 +5,10 @@
 
 #include <QThread>
 
+#include <atomic>
+#include <functional>
+#include <memory>
+
 namespace sprintortest {
 namespace {
 
@@ -83,15 +87,79 @@ TEST_F(Replies, LosRemovesTheRepliesOfAnEarlierRun)
     EXPECT_EQ(dlg->m_run.SpeedColumn(), -1) << "a stale reply was taken";
     EXPECT_TRUE(boxes.Boxes().empty());
 
-    // The first reply of this run is the one that finds the field.
+    // The first reply of this run, a second after "Los!", is the one that finds the field.
     host.SendFrame("DataReply",
                    testhost::StandardReply("123 456 789 AB", {testhost::Entry{1, 0, "55", "mph"}}));
     ASSERT_TRUE(host.Flush());
     QThread::msleep(300);
+    clock.Advance(1000);
     Ticks(1);
     EXPECT_EQ(dlg->m_run.SpeedColumn(), 3);
     EXPECT_TRUE(dlg->isVisible());
 }
+
+// A host that answers late (the parameter, in ms): after "Abbrechen", a switch of measuring
+// block in the host and "Los!" 50 ms later, the replies to the cancelled run's last requests
+// are still on their way. Taken for this run's first reply, one of them put the speed field on
+// the new block's engine speed: the run never ended and showed nothing.
+class LateHost : public SprintorDialogTest, public ::testing::WithParamInterface<int> {
+protected:
+    // Ticks every 50 ms, in real time and on the test clock, until done or timeoutMs have passed.
+    bool TickUntil(const std::function<bool()>& done, int timeoutMs)
+    {
+        for (int ms = 0; ms < timeoutMs && !done(); ms += 50) {
+            QThread::msleep(50);
+            clock.Advance(50);
+            Tick();
+        }
+        return done();
+    }
+};
+
+TEST_P(LateHost, ARunAfterACancelAndASwitchOfBlockTakesTheSpeedFromItsOwnReplies)
+{
+    // The first block has the engine speed before the road speed (field 7), the second the road
+    // speed (field 3) before an engine speed of 4000 /min. The car rolls at first, then stands.
+    // The host's thread shares what it measures with the test for as long as it may answer.
+    struct Measured {
+        std::atomic<bool> secondBlock{false};
+        std::atomic<int> speed{0};
+    };
+    const auto measured = std::make_shared<Measured>();
+    host.SetReplyDelay(GetParam());
+    host.SetReplyScript([measured](int, int, const testhost::Frame&) -> std::optional<testhost::Reply> {
+        if (!measured->secondBlock)
+            return testhost::Reply{SpeedReply("30")};
+        return testhost::Reply{testhost::StandardReply(
+            "123 456 789 AB", {testhost::Entry{2, 0, std::to_string(measured->speed.load()), "km/h"},
+                               testhost::Entry{2, 1, "4000", "/min"}})};
+    });
+    host.SetSilent(false);
+
+    PressStartStop();
+    TickUntil([] { return false; }, 600);
+    PressStartStop(); // "Abbrechen", right after a tick that asked for values
+    measured->secondBlock = true;
+    QThread::msleep(50);
+    clock.Advance(50);
+    PressStartStop();
+
+    ASSERT_TRUE(TickUntil([&] { return dlg->m_run.SpeedColumn() != -1 || !boxes.Boxes().empty(); }, 3000));
+    EXPECT_EQ(dlg->m_run.SpeedColumn(), 3);
+    ASSERT_TRUE(TickUntil([&] { return dlg->m_run.RunState() == AccelerationRun::STATE_MEASURING; }, 5000));
+    measured->speed = 120;
+    ASSERT_TRUE(TickUntil([&] { return !boxes.Boxes().empty(); }, 5000)) << "the run never ended";
+    EXPECT_TRUE(boxes.Boxes()[0].text.startsWith(QStringLiteral("Beschleunigung von 0 auf 100 dauerte ")))
+        << boxes.Boxes()[0].text.toStdString();
+    // The curve holds road speeds, none of them the engine's 4000 /min.
+    const std::vector<GraphPoint>& points = dlg->m_graph.m_series.at(0).m_points;
+    ASSERT_FALSE(points.empty());
+    for (const GraphPoint& point : points)
+        EXPECT_TRUE(point.y == 0.0f || point.y == 120.0f) << point.y;
+    EXPECT_EQ(points.back().y, 120.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtOnceAnd400MsLate, LateHost, ::testing::Values(0, 400));
 
 } // namespace
 } // namespace sprintortest

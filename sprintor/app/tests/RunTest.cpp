@@ -91,11 +91,14 @@ protected:
     {
         shown.Apply(run.OnHostDataReply(kind, payload, shown.xMax));
     }
-    // "Los!" and the whole countdown: the run then measures.
+    // "Los!" and the whole countdown, a tick every 50 ms: the run then measures.
     void StartAndCountDown(int from = 0, int to = 100, const std::string& unit = "km/h")
     {
         Start(from, to, unit);
-        Ticks(44);
+        for (int i = 0; i < 44; ++i) {
+            clock.Advance(50);
+            Tick();
+        }
         ASSERT_EQ(run.RunState(), AccelerationRun::STATE_MEASURING);
     }
 
@@ -391,6 +394,37 @@ TEST_F(Run, TheSpeedFieldIsFoundInTheFirstReplyOfEachRun)
     EXPECT_EQ(run.SpeedColumn(), 7);
 }
 
+// A reply still on its way from a cancelled run arrives after "Los!": no reply of the first
+// second finds the speed field or ends the run, whatever it holds.
+TEST_F(Run, TheSpeedFieldComesFromTheFirstReplyASecondAfterThePress)
+{
+    Start();
+    const struct {
+        std::uint32_t atMs; // after the press
+        std::string payload;
+    } dropped[] = {
+        {0, SpeedReply("0")},
+        {400, ""},
+        {600, "id,no unit here"},
+        {999, testhost::StandardReply("123 456 789 AB", {testhost::Entry{2, 0, "4000", "/min"},
+                                                         testhost::Entry{2, 1, "0", "km/h"}})},
+    };
+    for (const auto& reply : dropped) {
+        SCOPED_TRACE(reply.atMs);
+        clock.Set(1000 + reply.atMs);
+        Reply(reply.payload);
+        EXPECT_EQ(run.SpeedColumn(), -1);
+        EXPECT_TRUE(shown.messages.empty());
+        EXPECT_TRUE(shown.curve.empty());
+        EXPECT_TRUE(run.IsRunning());
+    }
+    clock.Set(1000 + 1000);
+    Reply(SpeedReply("0"));
+    EXPECT_EQ(run.SpeedColumn(), 7);
+    Reply(SpeedReply("0"));
+    EXPECT_EQ(shown.curve.size(), 1u);
+}
+
 // A reply of 200 KB froze the dialog for 16 s while its fields were searched one by one from
 // the start; the search goes through it once.
 TEST_F(Run, ALongFirstReplyIsSearchedInOnePass)
@@ -447,12 +481,13 @@ TEST_F(Run, TheClockRunsFromThePressAndNoRunCompletesBeforeTheGreenLamp)
 {
     clock.Set(500000); // long after the machine started
     Start();
+    clock.Advance(1000);
     Reply(SpeedReply("0"));
     ASSERT_EQ(run.SpeedColumn(), 7);
     clock.Advance(600);
     Reply(SpeedReply("50"));
     ASSERT_EQ(shown.curve.size(), 1u);
-    EXPECT_FLOAT_EQ(shown.curve[0].seconds, 0.6f);
+    EXPECT_FLOAT_EQ(shown.curve[0].seconds, 1.6f);
     EXPECT_EQ(shown.xMax, 15.0f);
     Tick();
     EXPECT_TRUE(shown.curve.empty()) << "every tick of the first step clears the curve";

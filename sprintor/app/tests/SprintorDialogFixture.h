@@ -91,11 +91,14 @@ protected:
         std::string k = kind, seq = "0", p = payload;
         CSprintorDlg::OnHostDataReply(Context(), &k, &seq, &p);
     }
-    // "Los!" and the whole countdown: the run then measures.
+    // "Los!" and the whole countdown, a tick every 50 ms on the test clock: the run then measures.
     void ArmAndCountDown()
     {
         PressStartStop();
-        Ticks(44);
+        for (int i = 0; i < 44; ++i) {
+            clock.Advance(50);
+            Tick();
+        }
         ASSERT_EQ(dlg->m_run.RunState(), AccelerationRun::STATE_MEASURING);
     }
     bool LampIs(const QPixmap& expected) const
