@@ -14,11 +14,18 @@ GroupFrame::GroupFrame(const QString& title, QWidget* parent) : QWidget(parent),
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QRect GroupFrame::TitleRect() const
+{
+    if (m_strTitle.isEmpty())
+        return {};
+    const QFontMetrics fm(font());
+    return {kTitleIndent, 0, fm.horizontalAdvance(m_strTitle) + 2 * kTitlePadding, fm.height()};
+}
+
 void GroupFrame::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QFontMetrics fm(font());
-    const int top = fm.height() / 2;
+    const int top = QFontMetrics(font()).height() / 2;
     const QRect frame(0, top, width() - 2, height() - top - 2);
     const QColor shadow = palette().color(QPalette::Dark);
     const QColor light = palette().color(QPalette::Light);
@@ -26,10 +33,9 @@ void GroupFrame::paintEvent(QPaintEvent*)
     p.drawRect(frame.translated(1, 1));
     p.setPen(shadow);
     p.drawRect(frame);
-    if (m_strTitle.isEmpty())
+    const QRect text = TitleRect();
+    if (text.isEmpty())
         return; // the top line runs through
-    const int textWidth = fm.horizontalAdvance(m_strTitle);
-    const QRect text(kTitleIndent, 0, textWidth + 2 * kTitlePadding, fm.height());
     p.fillRect(text, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(text, Qt::AlignCenter, m_strTitle);

@@ -9,6 +9,8 @@ class GroupFrame : public QWidget {
 public:
     GroupFrame(const QString& title, QWidget* parent);
     QString Title() const { return m_strTitle; }
+    // Where the title stands on the top line, with a little room on either side; empty without one.
+    QRect TitleRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,7 +17,7 @@ QFont PointFont(int tenthsOfPoint, const QString& face)
 
 QFont DialogFont()
 {
-    return PointFont(80, QStringLiteral("MS Sans Serif"));
+    return PointFont(80, QString::fromLatin1(kDialogFace));
 }
 
 } // namespace platform

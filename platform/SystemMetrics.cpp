@@ -2,7 +2,15 @@
 
 int GetSystemMetrics(int index)
 {
-    return index == SM_CYCAPTION ? 19 : 0;
+    // The window manager draws the frames and tells their size only once a window is mapped;
+    // these are the classic frame's, so that a window's client size is known when it is made.
+    switch (index) {
+    case SM_CYCAPTION: return 19;
+    case SM_CXSIZEFRAME:
+    case SM_CYSIZEFRAME: return 4;
+    case SM_CYSMCAPTION: return 15;
+    default: return 0;
+    }
 }
 
 COLORREF GetSysColor(int index)

@@ -1,11 +1,15 @@
 #pragma once
-// What the drawing code takes from the Windows system (caption height, system colours, the
-// GUI font), as fixed constants, so that layout and pixels are the same on every machine.
+// What the drawing code takes from the Windows system (caption heights, the sizing frame,
+// system colours, the GUI font), as fixed constants, so that layout and pixels are the same on
+// every machine.
 
 #include "platform/GdiObjects.h"
 #include "platform/WinTypes.h"
 
 constexpr int SM_CYCAPTION = 4;
+constexpr int SM_CXSIZEFRAME = 32;
+constexpr int SM_CYSIZEFRAME = 33;
+constexpr int SM_CYSMCAPTION = 51; // the caption of a tool window
 
 constexpr int COLOR_SCROLLBAR = 0;
 constexpr int COLOR_WINDOW = 5;

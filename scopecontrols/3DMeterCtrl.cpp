@@ -1,12 +1,15 @@
 #include "scopecontrols/3DMeterCtrl.h"
 
 #include "platform/ColorDialog.h"
+#include "platform/SystemMetrics.h"
 #include "platform/WindowStyles.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 using platform::Rect;
 
@@ -20,8 +23,14 @@ BOOL C3DMeterCtrl::Create(const QString&, DWORD dwStyle, const Rect& rect, QWidg
     setParent(pParentWnd, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Oscivo Meter"));
+    // The rectangle is the whole window. Its frame is the window manager's, unknown until the
+    // window is mapped, so the client area is the rectangle less a tool window's caption and
+    // sizing frame.
+    const int frameX = GetSystemMetrics(SM_CXSIZEFRAME);
+    const int frameY = GetSystemMetrics(SM_CYSIZEFRAME);
     move(rect.left, rect.top);
-    resize(rect.Width(), rect.Height());
+    resize(std::max(0, rect.Width() - 2 * frameX),
+           std::max(0, rect.Height() - GetSystemMetrics(SM_CYSMCAPTION) - 2 * frameY));
     // The owner's window takes its owned windows with it; for the meter that is a close.
     if (pParentWnd)
         connect(pParentWnd, &QObject::destroyed, this, [this] { OnDestroy(); });

@@ -38,8 +38,9 @@ public:
     explicit C3DMeterCtrl(C3DMeterCtrl** ppOwner);
     ~C3DMeterCtrl() override;
 
-    // Makes the floating tool window at rect (screen coordinates), owned by the parent, captioned
-    // "Oscivo Meter", and paints it. The class name and nID are not used.
+    // Makes the floating tool window at rect (screen coordinates, caption and frame included),
+    // owned by the parent, captioned "Oscivo Meter", and paints it. The class name and nID are
+    // not used.
     BOOL Create(const QString& className, DWORD dwStyle, const platform::Rect& rect, QWidget* pParentWnd,
                 UINT nID);
 

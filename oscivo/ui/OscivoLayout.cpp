@@ -7,7 +7,6 @@
 #include "oscivo/ui/OscivoDlg.h"
 #include "platform/Codec1252.h"
 #include "platform/Colour.h"
-#include "platform/DialogUnits.h"
 #include "platform/PointFont.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WindowStyles.h"
@@ -17,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
@@ -24,9 +25,6 @@ namespace {
 constexpr int kMinLayoutHeight = 200;
 // The smallest client area: the scope keeps a plot area of its own.
 constexpr QSize kMinClientSize(200, 120);
-// A value edit gives way to its A/F box by the box's width.
-const int kAirFuelNarrowing = platform::DluToPixelsX(18);
-
 // The system's button face: a swatch in it looks empty on the dialog.
 COLORREF ButtonFace()
 {
@@ -91,6 +89,19 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& t)
     control->setGeometry(t.Rect());
     control->setVisible(t.visible);
     return control;
+}
+
+// An A/F box lies over the right end of its value edit, which gives way to it when it shows:
+// the box takes as much more of the edit as its text needs beside the square.
+void FitAirFuelBox(QCheckBox* box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const int room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+    const int lacking = box->fontMetrics().horizontalAdvance(box->text()) - room;
+    if (lacking > 0)
+        box->setGeometry(box->geometry().adjusted(-lacking, 0, 0, 0));
 }
 
 void ExchangeText(QWidget* control, std::string& member, BOOL save)
@@ -163,8 +174,10 @@ void COscivoDlg::BuildTemplate()
     onClick(IDC_PREV_SLOT, &COscivoDlg::OnPrevScaleSlot);
     onClick(IDC_MILEAGE, &COscivoDlg::OnMileageMeter);
     onClick(IDC_CONSUMPTION, &COscivoDlg::OnConsumptionMeter);
-    for (const UINT id : kAirFuelId)
+    for (const UINT id : kAirFuelId) {
+        FitAirFuelBox(CheckBox(id));
         connect(CheckBox(id), &QCheckBox::clicked, this, [this] { OnAirFuelClicked(); });
+    }
 }
 
 QWidget* COscivoDlg::GetDlgItem(UINT id) const
@@ -252,7 +265,8 @@ void COscivoDlg::ShowModelState()
         ShowControl(kAirFuelId[k], shown);
         if (m_model.m_airFuelShown[k] != m_bNarrowed[k]) {
             QWidget* edit = GetDlgItem(IDC_VALUE + k);
-            const int change = m_model.m_airFuelShown[k] ? -kAirFuelNarrowing : kAirFuelNarrowing;
+            const int narrowing = CheckBox(kAirFuelId[k])->width();
+            const int change = m_model.m_airFuelShown[k] ? -narrowing : narrowing;
             edit->resize(edit->width() + change, edit->height());
             m_bNarrowed[k] = m_model.m_airFuelShown[k];
         }

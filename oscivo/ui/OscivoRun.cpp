@@ -112,9 +112,14 @@ bool COscivoDlg::eventFilter(QObject* watched, QEvent* event)
 {
     m_tip.RelayEvent(watched, event);
     if (event->type() == QEvent::FocusIn) {
-        for (int slot = 0; slot < kScopeSlots; ++slot)
-            if (watched == GetDlgItem(IDC_VALUE + slot))
+        for (int slot = 0; slot < kScopeSlots; ++slot) {
+            if (watched == GetDlgItem(IDC_VALUE + slot)) {
                 OnValueFocus(slot);
+                // The focus has gone on to Max: the box's own focus-in handling would start its
+                // caret after the fact, and the caret would stay.
+                return true;
+            }
+        }
     } else if (event->type() == QEvent::FocusOut) {
         if (watched == GetDlgItem(IDC_MAX))
             OnKillFocusMax();

@@ -81,11 +81,26 @@ TEST_F(MeterWindow, CreateMakesAFloatingToolWindowThatPaintsItself)
     EXPECT_EQ(meter->windowTitle(), QStringLiteral("Oscivo Meter"));
     EXPECT_TRUE(meter->isVisible());
     EXPECT_EQ(meter->pos(), QPoint(64, 32));
-    EXPECT_EQ(meter->size(), QSize(200, 200));
     EXPECT_TRUE(QTest::qWaitFor([meter] { return meter->m_dcFace != nullptr; }, 2000))
         << "painted with no value set";
     meter->SetTitle(QStringLiteral(" Drehzahl Motor"));
     EXPECT_EQ(meter->windowTitle(), QStringLiteral(" Drehzahl Motor"));
+}
+
+TEST_F(MeterWindow, TheRectangleIsTheWholeWindowSoTheDialFollowsTheClientHeight)
+{
+    C3DMeterCtrl* slot = nullptr;
+    auto* meter = new C3DMeterCtrl(&slot);
+    slot = meter;
+    ASSERT_TRUE(
+        meter->Create(QStringLiteral("OscivoMeter"), kMeterStyle, Rect(0, 0, 200, 200), dialog.get(), 0));
+    // Less a tool window's caption of 15 and its sizing frame of 4 on each side.
+    EXPECT_EQ(meter->size(), QSize(192, 177));
+    ASSERT_TRUE(QTest::qWaitFor([meter] { return meter->m_dcFace != nullptr; }, 2000));
+    EXPECT_EQ(meter->m_dial.nCentreX, 96);
+    EXPECT_EQ(meter->m_dial.nCentreY, 88);
+    EXPECT_EQ(meter->m_dial.nRadius, 59);
+    EXPECT_EQ(meter->m_nTextHeight, 14) << "font height (59 + 177 - 88) / 10";
 }
 
 TEST_F(MeterWindow, MenuShowsItsEntriesWithChecksAndTheyActOnTheMeter)
@@ -141,10 +156,10 @@ TEST_F(MeterWindow, ColoursChosenThroughTheMenuThenClosedByTheUser)
         POINT where;
     };
     const Case cases[] = {
-        {"Nadelfarbe...", 0x00FF00, {99, 80}},
+        {"Nadelfarbe...", 0x00FF00, {95, 70}},
         {"Hintergrundfarbe...", 0x112233, {5, 5}},
-        {"Vodergrundfarbe...", 0x445566, {135, 80}},
-        {"Teilstrichfarbe...", 0x778899, {163, 100}}, // the tick at 0 degrees
+        {"Vodergrundfarbe...", 0x445566, {127, 70}},
+        {"Teilstrichfarbe...", 0x778899, {152, 88}}, // the tick at 0 degrees
     };
     for (const Case& c : cases) {
         chooser.Answer(c.colour);

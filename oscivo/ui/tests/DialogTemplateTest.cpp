@@ -4,7 +4,11 @@
 #include "oscivo/ui/DialogTemplate.h"
 
 #include "OscivoDialogFixture.h"
+#include "hostlink/GroupFrame.h"
 #include "platform/DialogUnits.h"
+
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <set>
 
@@ -82,12 +86,17 @@ const Placed kPlaces[] = {
     {IDC_ADV_FRAME + 9, 276, 185, 7, 6, false},
 };
 
-// A static is widened where its text needs more room than the template gives it.
+// A static is widened where its text needs more room than the template gives it, an A/F box
+// to its left, over its value edit.
 void ExpectAt(const QWidget* control, const Placed& p, int dy = 0)
 {
     const QRect expected = DialogRect(p.x, p.y, p.cx, p.cy).translated(0, dy);
     if (qobject_cast<const QLabel*>(control)) {
         EXPECT_EQ(control->pos(), expected.topLeft());
+        EXPECT_EQ(control->height(), expected.height());
+        EXPECT_GE(control->width(), expected.width());
+    } else if (const auto* box = qobject_cast<const QCheckBox*>(control); box && box->text() == "A/F") {
+        EXPECT_EQ(control->geometry().topRight(), expected.topRight());
         EXPECT_EQ(control->height(), expected.height());
         EXPECT_GE(control->width(), expected.width());
     } else {
@@ -130,6 +139,52 @@ TEST_F(OscivoDialogTest, OpeningSizesTheWindowFromThePreferencesAndMovesTheContr
         EXPECT_EQ(dlg->m_frameSlot[k]->geometry(), dlg->GetDlgItem(IDC_SLOT_FRAME + k)->geometry()) << k;
     EXPECT_EQ(g_nLastWidth, 634);
     EXPECT_EQ(g_nLastHeight, 433);
+}
+
+// The text a control shows fits the room its style leaves it: a static's whole width, a check
+// box's beside its square, a button's inside its bevel, a group box's title on its top line.
+void ExpectTextFits(const QWidget* control)
+{
+    SCOPED_TRACE(control->objectName().toStdString());
+    const QFontMetrics fm(control->font());
+    if (const auto* group = dynamic_cast<const GroupFrame*>(control)) {
+        if (!group->Title().isEmpty()) // the selection rectangles have none
+            EXPECT_TRUE(group->rect().contains(group->TitleRect())) << group->Title().toStdString();
+    } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        EXPECT_LE(fm.horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool box = qobject_cast<const QCheckBox*>(button) != nullptr;
+        const QRect room = button->style()->subElementRect(
+            box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        // The graph boxes are as narrow as their square: their text is never shown.
+        if (!button->text().isEmpty() && room.width() > 0)
+            EXPECT_LE(fm.horizontalAdvance(button->text()), room.width()) << button->text().toStdString();
+    }
+}
+
+TEST_F(OscivoDialogTest, EveryTextFitsItsControlWhateverItSays)
+{
+    Open(false); // log mode, with the playback controls
+    ASSERT_TRUE(WaitFor([&] { return Shown(IDC_LOAD); }));
+    for (const ControlTemplate& t : OscivoDialogTemplate())
+        ExpectTextFits(dlg->GetDlgItem(t.id));
+    // The texts the statics take later: every step width and every playback speed.
+    for (int i = 0; i < 15; ++i) {
+        dlg->Button(IDC_STEP_UP)->click();
+        ExpectTextFits(dlg->GetDlgItem(IDC_STEP));
+    }
+    EXPECT_EQ(Text(IDC_STEP), "Schr.weite:15");
+    for (const UINT button : {IDC_SLOWER, IDC_FASTER}) {
+        for (int i = 0; i < 5; ++i) {
+            dlg->Button(button)->click();
+            ExpectTextFits(dlg->GetDlgItem(IDC_SPEED));
+        }
+    }
+    EXPECT_EQ(Text(IDC_SPEED), "8x");
 }
 
 } // namespace

@@ -107,9 +107,9 @@ TEST_F(Layout, AResizeInTheAdvancedLayoutMovesEverySwatch)
 TEST_F(Layout, ALambdaValueMakesRoomForItsAirFuelBoxOnceAndGivesItBack)
 {
     const int width = platform::DluToPixelsX(42);
-    const int narrowed = width - platform::DluToPixelsX(18);
     OpenAndShow(testhost::StandardReply(kModule, {Entry{31, 0, "1.02", ""}, Entry{31, 1, "12", "%"}}));
     Settle();
+    const int narrowed = width - dlg->CheckBox(1101)->width(); // the box's text fits beside its square
     QWidget* edit = dlg->GetDlgItem(IDC_VALUE + 0);
     EXPECT_TRUE(Shown(1101));
     EXPECT_EQ(edit->width(), narrowed);

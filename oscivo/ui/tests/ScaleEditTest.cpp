@@ -54,6 +54,22 @@ TEST_F(ScaleEdit, AValueBoxSelectsItsSlotAndTheEditsChangeItsScale)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
+TEST_F(ScaleEdit, AClickIntoAValueBoxLeavesNoCaretInIt)
+{
+    OpenAndShow(DriveReply()); // the same reply every time, so the box's text stays
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    QLineEdit* box = Edit(IDC_VALUE + 1);
+    const QImage unfocused = box->grab().toImage();
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    ASSERT_TRUE(Edit(IDC_MAX)->hasFocus());
+    // Over more than a blink of the caret, the box looks as it did before the click.
+    for (int i = 0; i < 12; ++i) {
+        QTest::qWait(100);
+        ASSERT_EQ(box->grab().toImage(), unfocused) << "a caret at " << i * 100 + 100 << " ms";
+    }
+}
+
 TEST_F(ScaleEdit, RepliesDoNotDisturbTyping)
 {
     OpenAndShow(DriveReply());
