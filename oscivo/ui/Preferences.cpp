@@ -1,11 +1,8 @@
 #include "oscivo/ui/Preferences.h"
 
 #include "oscivo/core/OscivoStrings.h"
-#include "oscivo/core/ScalingFile.h"
-#include "oscivo/core/SettingsStream.h"
 #include "oscivo/ui/LeaveCheckedEdit.h"
 #include "platform/Codec1252.h"
-#include "platform/Colour.h"
 #include "platform/GdiTypes.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
@@ -22,56 +19,17 @@
 
 #include <utility>
 
-int g_nPrefLine = 0;
-
 namespace {
-
-constexpr int kBack = 0;
-constexpr int kGrid = 1;
-constexpr int kLine = 2;
-
-int ComponentOf(COLORREF colour, int component)
-{
-    return static_cast<int>((colour >> (8 * component)) & 0xFF);
-}
 
 QString Number(int value)
 {
     return QString::fromStdString(platform::FormatC("%d", value));
 }
 
-// An edit's text as "%d" reads it.
-std::optional<int> ReadNumber(const QLineEdit* edit)
+// An edit's text as the model takes it.
+std::string Bytes(const QLineEdit* edit)
 {
-    return ScanDecimalInt(platform::ToCp1252(edit->text()));
-}
-
-// A preset that cannot be kept as it is, and the message that says why.
-struct PresetFault {
-    int index;
-    UINT text;
-    UINT caption;
-};
-
-// What is wrong with a preset: no unit (for "Neu" also a maximum of 0, which a new preset has
-// until one is typed), else a minimum not below the maximum.
-std::optional<PresetFault> CheckPreset(int index, bool zeroMaxIncomplete)
-{
-    const Preset& preset = g_presets[index];
-    if (preset.unit.empty() || (zeroMaxIncomplete && preset.max == 0))
-        return PresetFault{index, IDS_INCOMPLETE, IDS_ERROR};
-    if (preset.min >= preset.max)
-        return PresetFault{index, IDS_MAX_NOT_ABOVE_MIN, IDS_DOH};
-    return std::nullopt;
-}
-
-// The first preset in use that Defaults.cfg must not be given as it is.
-std::optional<PresetFault> CheckPresets()
-{
-    for (int i = 0; i < g_nPresetCount; ++i)
-        if (const auto fault = CheckPreset(i, false))
-            return fault;
-    return std::nullopt;
+    return platform::ToCp1252(edit->text());
 }
 
 } // namespace
@@ -92,19 +50,13 @@ QWidget* Preferences::GetDlgItem(UINT id) const
 
 void Preferences::OnInitDialog(ScreenSize screen)
 {
-    LoadColourNames();
+    m_model.OnInitDialog(screen);
     FillCombos();
-    LoadSettings(screen);
-    LoadPresets();
+    ShowSettings();
+    CreatePreviews();
+    ShowColours();
     InitSliders();
-    ShowPreset(0);
-    m_nCurPreset = 0;
-}
-
-void Preferences::LoadColourNames()
-{
-    for (int i = 0; i < kNamedColours; ++i)
-        g_colorTable[i].name = ResStrBytes(IDS_COLOUR_FIRST + i);
+    ShowPreset();
 }
 
 void Preferences::FillCombos()
@@ -121,25 +73,15 @@ void Preferences::FillCombos()
     }
 }
 
-void Preferences::LoadSettings(ScreenSize screen)
+void Preferences::ShowSettings()
 {
-    LoadPrefs(screen);
-    for (int c = 0; c < 3; ++c) {
-        m_nBackGridRgb[c][kBack] = ComponentOf(g_crBackColor, c);
-        m_nBackGridRgb[c][kGrid] = ComponentOf(g_crGridColor, c);
-        for (int k = 0; k < kScopeSlots; ++k)
-            m_nLineRgb[c][k] = ComponentOf(g_crLineColor[k], c);
-    }
     m_checkAutorun->setChecked(g_bAutorun);
     m_checkShowUnits->setChecked(g_bShowUnits);
     m_checkShowZeros->setChecked(g_bShowZeros);
     m_checkSaveWindowSize->setChecked(g_bSaveWindowSize);
-    m_editThickness->setText(Number(g_nThickness));
-    m_editMaxMileage->setText(Number(g_nMaxMileage));
-    m_editMaxConsumption->setText(Number(g_nMaxConsumption));
-    m_editHistoryDepth->setText(Number(g_nFuelHistoryDepth));
-    CreatePreviews();
-    UpdateColours();
+    for (int n = 0; n < PreferencesModel::kNumbers; ++n)
+        m_numberEdit[n]->setText(
+            QString::fromStdString(m_model.NumberText(static_cast<PreferencesModel::Number>(n))));
 }
 
 void Preferences::CreatePreviews()
@@ -154,63 +96,34 @@ void Preferences::CreatePreviews()
     }
 }
 
-void Preferences::LoadPresets()
-{
-    ::LoadPresets(kMassUnitPreferences);
-}
-
 void Preferences::InitSliders()
 {
     for (int row = 0; row < kRows; ++row)
         MoveSliders(row);
 }
 
-int Preferences::Component(int row, int component) const
+void Preferences::ShowColours()
 {
-    return row == kLine ? m_nLineRgb[component][g_nPrefLine] : m_nBackGridRgb[component][row];
+    for (int row = 0; row < kRows; ++row) {
+        m_framePreview[row]->SetBackColor(m_model.Colour(row));
+        m_framePreview[row]->SetFrameColor(m_model.Colour(row));
+        for (int c = 0; c < 3; ++c)
+            m_componentEdit[row][c]->setText(Number(m_model.Component(row, c)));
+    }
 }
 
 void Preferences::MoveSliders(int row)
 {
     for (int c = 0; c < 3; ++c) {
         const QSignalBlocker quiet(m_slider[row][c]);
-        m_slider[row][c]->setValue(Component(row, c));
-    }
-}
-
-void Preferences::SetLineComponent(int component, int line, int value)
-{
-    m_nLineRgb[component][line] = value;
-    UpdateColours();
-}
-
-void Preferences::SetBackGridComponent(int component, int which, int value)
-{
-    m_nBackGridRgb[component][which] = value;
-    UpdateColours();
-}
-
-void Preferences::UpdateColours()
-{
-    auto colourOf = [&](int row) { return RGB(Component(row, 0), Component(row, 1), Component(row, 2)); };
-    g_crBackColor = colourOf(kBack);
-    g_crGridColor = colourOf(kGrid);
-    g_crLineColor[g_nPrefLine] = colourOf(kLine);
-    for (int row = 0; row < kRows; ++row) {
-        m_framePreview[row]->SetBackColor(colourOf(row));
-        m_framePreview[row]->SetFrameColor(colourOf(row));
-        for (int c = 0; c < 3; ++c)
-            m_componentEdit[row][c]->setText(Number(Component(row, c)));
+        m_slider[row][c]->setValue(m_model.Component(row, c));
     }
 }
 
 void Preferences::OnSliderReleased(int row, int component)
 {
-    const int value = m_slider[row][component]->value();
-    if (row == kLine)
-        SetLineComponent(component, g_nPrefLine, value);
-    else
-        SetBackGridComponent(component, row, value);
+    m_model.OnSliderReleased(row, component, m_slider[row][component]->value());
+    ShowColours();
     // The row no longer shows the colour of a name.
     const QSignalBlocker quiet(m_colourCombo[row]);
     m_colourCombo[row]->setCurrentIndex(-1);
@@ -218,29 +131,18 @@ void Preferences::OnSliderReleased(int row, int component)
 
 void Preferences::OnLineSelected(int index)
 {
-    if (index < 0 || index >= kScopeSlots)
+    if (!m_model.OnLineSelected(index))
         return;
-    g_nPrefLine = index;
-    MoveSliders(kLine);
-    UpdateColours();
+    MoveSliders(PreferencesModel::kLine);
+    ShowColours();
 }
 
 void Preferences::OnPresetSelected(int row, int index)
 {
-    if (index < 0 || index >= kNamedColours)
+    if (!m_model.OnPresetSelected(row, index))
         return;
-    const NamedColour& colour = g_colorTable[index];
-    const int values[3] = {colour.red, colour.green, colour.blue};
-    for (int c = 0; c < 3; ++c) {
-        const QSignalBlocker quiet(m_slider[row][c]);
-        m_slider[row][c]->setValue(values[c]);
-    }
-    for (int c = 0; c < 3; ++c) {
-        if (row == kLine)
-            SetLineComponent(c, g_nPrefLine, values[c]);
-        else
-            SetBackGridComponent(c, row, values[c]);
-    }
+    MoveSliders(row);
+    ShowColours();
 }
 
 void Preferences::OnSwitchClicked(QCheckBox* box, BOOL& setting)
@@ -285,9 +187,9 @@ bool Preferences::LeaveEdit(QLineEdit* edit)
     if (edit == m_editUnit)
         OnKillFocusPresetUnit();
     else if (edit == m_editMin)
-        OnKillFocusPresetMin();
+        m_model.OnKillFocusPresetMin(Bytes(m_editMin));
     else if (edit == m_editMax)
-        OnKillFocusPresetMax();
+        m_model.OnKillFocusPresetMax(Bytes(m_editMax));
     else
         taken = TakeNumber(edit);
     m_bLeaving = false;
@@ -296,34 +198,14 @@ bool Preferences::LeaveEdit(QLineEdit* edit)
 
 bool Preferences::TakeNumber(QLineEdit* edit)
 {
-    // What each number edit accepts, and what it shows after refusing a text.
-    struct Rule {
-        QLineEdit* edit;
-        int& setting;
-        int min;
-        int max;
-        UINT message;
-        bool refusesText; // a text that is no number is refused too (else it changes nothing)
-        bool zeroAfter;   // a refused text gives way to "0" (else to the setting)
-    };
-    const Rule rules[] = {
-        {m_editThickness, g_nThickness, 0, 10, IDS_RANGE_THICKNESS, false, true},
-        {m_editMaxMileage, g_nMaxMileage, 1, 1000, IDS_RANGE_METER, true, false},
-        {m_editMaxConsumption, g_nMaxConsumption, 1, 1000, IDS_RANGE_METER, true, false},
-        {m_editHistoryDepth, g_nFuelHistoryDepth, 1, kFuelHistorySize, IDS_RANGE_DEPTH, true, false},
-    };
-    for (const Rule& rule : rules) {
-        if (rule.edit != edit)
+    for (int n = 0; n < PreferencesModel::kNumbers; ++n) {
+        if (m_numberEdit[n] != edit)
             continue;
-        const std::optional<int> value = ReadNumber(edit);
-        if (!value && !rule.refusesText)
+        const auto refusal = m_model.TakeNumber(static_cast<PreferencesModel::Number>(n), Bytes(edit));
+        if (!refusal)
             return true;
-        if (value && *value >= rule.min && *value <= rule.max) {
-            rule.setting = *value;
-            return true;
-        }
-        ShowMessage(rule.message, IDS_WRONG_VALUE);
-        edit->setText(rule.zeroAfter ? QStringLiteral("0") : Number(rule.setting));
+        ShowMessage(refusal->nText, refusal->nCaption);
+        edit->setText(platform::FromCp1252(refusal->strShown));
         edit->setFocus();
         return false;
     }
@@ -335,93 +217,53 @@ void Preferences::ShowMessage(UINT text, UINT caption)
     platform::ShowMessageBox(this, ResStr(text), ResStr(caption), MB_OK);
 }
 
-void Preferences::ShowPreset(int index)
+void Preferences::ShowPreset()
 {
-    const Preset& preset = g_presets[index];
+    const Preset& preset = m_model.ShownPreset();
     m_editUnit->setText(platform::FromCp1252(preset.unit));
     m_editMin->setText(Number(preset.min));
     m_editMax->setText(Number(preset.max));
-    m_presetLabel->setText(platform::FromCp1252(
-        platform::FormatC("%s: %d/%d", ResStrBytes(IDS_FIELD).c_str(), index + 1, g_nPresetCount)));
+    m_presetLabel->setText(platform::FromCp1252(m_model.PresetLabel()));
 }
 
 void Preferences::OnKillFocusPresetUnit()
 {
-    // As Defaults.cfg can keep it, so that what the edit shows is what is written.
-    const std::string unit = PresetUnitText(platform::ToCp1252(m_editUnit->text()));
-    g_presets[m_nCurPreset].unit = unit;
-    m_editUnit->setText(platform::FromCp1252(unit));
-}
-
-void Preferences::OnKillFocusPresetMin()
-{
-    if (const auto value = ReadNumber(m_editMin))
-        g_presets[m_nCurPreset].min = *value;
-}
-
-void Preferences::OnKillFocusPresetMax()
-{
-    if (const auto value = ReadNumber(m_editMax))
-        g_presets[m_nCurPreset].max = *value;
+    // What the edit shows is what is written.
+    m_editUnit->setText(platform::FromCp1252(m_model.OnKillFocusPresetUnit(Bytes(m_editUnit))));
 }
 
 void Preferences::OnNextPreset()
 {
-    if (!TakeEditsFirst())
-        return;
-    if (m_nCurPreset < g_nPresetCount - 1)
-        ShowPreset(++m_nCurPreset);
+    if (TakeEditsFirst() && m_model.OnNextPreset())
+        ShowPreset();
 }
 
 void Preferences::OnPrevPreset()
 {
-    if (!TakeEditsFirst())
-        return;
-    if (m_nCurPreset > 0)
-        ShowPreset(--m_nCurPreset);
+    if (TakeEditsFirst() && m_model.OnPrevPreset())
+        ShowPreset();
 }
 
 void Preferences::OnNewPreset()
 {
-    if (!TakeEditsFirst())
-        return;
-    if (g_nPresetCount >= kMaxPresets) {
-        ShowMessage(IDS_PRESETS_FULL, IDS_ERROR);
-        return;
-    }
-    if (g_nPresetCount > 0) {
-        if (const auto fault = CheckPreset(g_nPresetCount - 1, true)) {
-            ShowFaultyPreset(fault->index, fault->text, fault->caption);
-            return;
-        }
-    }
-    m_nCurPreset = g_nPresetCount++;
-    g_presets[m_nCurPreset] = Preset{};
-    ShowPreset(m_nCurPreset);
-}
-
-void Preferences::ShowFaultyPreset(int index, UINT text, UINT caption)
-{
-    // The edits then change the preset they show.
-    m_nCurPreset = index;
-    ShowPreset(index);
-    ShowMessage(text, caption);
-    m_editUnit->setFocus();
+    if (TakeEditsFirst())
+        CarryOut(m_model.OnNewPreset());
 }
 
 void Preferences::OnOK()
 {
-    if (!TakeEditsFirst())
-        return;
-    if (const auto fault = CheckPresets()) {
-        ShowFaultyPreset(fault->index, fault->text, fault->caption);
-        return;
-    }
-    const bool defaultsWritten = WriteDefaultsFile() == 0;
-    const bool prefsWritten = WritePrefsFile() == 0;
-    if (!defaultsWritten || !prefsWritten) {
-        ShowMessage(IDS_PREFS_NOT_SAVED, IDS_ERROR);
-        return;
-    }
-    accept();
+    if (TakeEditsFirst())
+        CarryOut(m_model.OnOK());
+}
+
+void Preferences::CarryOut(const PrefsVerdict& verdict)
+{
+    if (verdict.bShowPreset)
+        ShowPreset();
+    if (verdict.nText)
+        ShowMessage(verdict.nText, verdict.nCaption);
+    if (verdict.bFocusUnit)
+        m_editUnit->setFocus();
+    if (verdict.bClose)
+        accept();
 }

@@ -3,11 +3,11 @@
 // the grid and the twelve lines, the playback and label switches, the line thickness, the two
 // fuel-economy meter scales, the averaging depth, and the unit presets.
 //
-// Every control acts at once on the settings in memory: g_crBackColor, g_crGridColor,
-// g_crLineColor, g_bAutorun, g_bShowUnits, g_bShowZeros, g_bSaveWindowSize, g_nThickness,
-// g_nMaxMileage, g_nMaxConsumption, g_nFuelHistoryDepth, g_presets and g_nPresetCount.
-// "&Speichern" writes Defaults.cfg and Prefs.cfg in the scaling folder below g_szBaseDir (set by
-// SetBaseDir at start-up) and closes the dialog; "A&bbrechen" writes nothing.
+// Every control acts at once on the settings in memory, through PreferencesModel, which holds
+// the dialog's logic; the switches set g_bAutorun, g_bShowUnits, g_bShowZeros and
+// g_bSaveWindowSize themselves. "&Speichern" writes Defaults.cfg and Prefs.cfg in the scaling
+// folder below g_szBaseDir (set by SetBaseDir at start-up) and closes the dialog; "A&bbrechen"
+// writes nothing.
 //
 // The main dialog opens it from its menu and, whatever it ends with, reads Prefs.cfg again and
 // applies what the scope and the meters show, so that a cancelled dialog leaves the file's
@@ -19,8 +19,7 @@
 //     ApplyPreferences(); // trace colours (and so the pen width), meter needles and backgrounds,
 //                         // the fuel meters' scales, the scope's background and grid colours
 
-#include "oscivo/core/OscivoState.h"
-#include "oscivo/core/PrefsFile.h"
+#include "oscivo/core/PreferencesModel.h"
 #include "platform/WinTypes.h"
 
 #include <QDialog>
@@ -36,10 +35,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
-
-// The line whose colour the third colour row edits, 0..11. It keeps its value from one opening
-// of the dialog to the next.
-extern int g_nPrefLine;
 
 class Preferences : public QDialog {
     Q_OBJECT
@@ -76,7 +71,7 @@ public:
     };
 
     // The colour rows, and the trackbars of each: red, green and blue.
-    static constexpr int kRows = 3; // background, grid, line g_nPrefLine
+    static constexpr int kRows = PreferencesModel::kRows; // background, grid, line g_nPrefLine
     static constexpr std::array<std::array<UINT, 3>, kRows> kSliderIds = {
         {{1216, 1218, 1220}, {1217, 1219, 1221}, {1222, 1223, 1224}}};
 
@@ -95,10 +90,8 @@ public:
 private:
     // "&Speichern": the edit that has the focus takes its text first (a click on the button
     // leaves the focus there, and Return does not leave it); when it refuses it, the dialog
-    // stays open. A preset without a unit, or whose minimum is not below its maximum, is shown
-    // with its message (the first such one), the dialog stays open and nothing is written.
-    // Otherwise both files are written and the dialog ends; when a file cannot be written, that
-    // is said and the dialog stays open.
+    // stays open. Then the model checks the presets and writes the files, and the dialog ends
+    // or shows what stands in the way.
     void OnOK();
 
     // Building the controls (PreferencesControls.cpp)
@@ -112,18 +105,13 @@ private:
     QLineEdit* AddCheckedEdit(QGridLayout* grid, int row, const char* label, UINT id, int columns = 1);
 
     void OnInitDialog(ScreenSize screen);
-    void LoadColourNames();
     void FillCombos();
-    void LoadSettings(ScreenSize screen);
+    void ShowSettings();
     void CreatePreviews();
-    void LoadPresets();
     void InitSliders();
 
     // The colours
-    int Component(int row, int component) const;
-    void SetLineComponent(int component, int line, int value);
-    void SetBackGridComponent(int component, int which, int value);
-    void UpdateColours();
+    void ShowColours(); // the previews and the component edits
     void MoveSliders(int row);
     void OnSliderReleased(int row, int component);
     void OnLineSelected(int index);
@@ -144,16 +132,14 @@ private:
     void ShowMessage(UINT text, UINT caption);
 
     // The unit presets
-    void ShowPreset(int index);
+    void ShowPreset(); // the model's
     void OnKillFocusPresetUnit();
-    void OnKillFocusPresetMin();
-    void OnKillFocusPresetMax();
     void OnNextPreset();
     void OnPrevPreset();
     void OnNewPreset();
-    // Shows a preset that cannot be kept as it is, with the message that says why, and puts the
-    // focus into its unit.
-    void ShowFaultyPreset(int index, UINT text, UINT caption);
+    void CarryOut(const PrefsVerdict& verdict);
+
+    PreferencesModel m_model;
 
     // Children of the dialog, owned by it.
     std::array<std::array<QLineEdit*, 3>, kRows> m_componentEdit = {};
@@ -170,15 +156,8 @@ private:
     QCheckBox* m_checkShowUnits = nullptr;
     QCheckBox* m_checkShowZeros = nullptr;
     QCheckBox* m_checkSaveWindowSize = nullptr;
-    QLineEdit* m_editThickness = nullptr;
-    QLineEdit* m_editMaxMileage = nullptr;
-    QLineEdit* m_editMaxConsumption = nullptr;
-    QLineEdit* m_editHistoryDepth = nullptr;
+    std::array<QLineEdit*, PreferencesModel::kNumbers> m_numberEdit = {}; // by PreferencesModel::Number
 
-    // Red, green and blue of the background (0) and the grid (1), and of each line.
-    std::array<std::array<int, 2>, 3> m_nBackGridRgb = {};
-    std::array<std::array<int, kScopeSlots>, 3> m_nLineRgb = {};
-    int m_nCurPreset = 0;                // the preset shown in the preset section
     QLineEdit* m_pendingLeave = nullptr; // left, its text not taken yet
     bool m_bLeaving = false;             // an edit's text is being taken: its message box takes the focus
 };

@@ -180,7 +180,7 @@ QWidget* Preferences::BuildMiscellaneous()
         grid->addWidget(box, row++, 0, 1, 2);
         s.box = box;
     }
-    m_editThickness = AddCheckedEdit(grid, row, "Liniendicke:", IDC_THICKNESS);
+    m_numberEdit[PreferencesModel::Thickness] = AddCheckedEdit(grid, row, "Liniendicke:", IDC_THICKNESS);
     return group;
 }
 
@@ -188,9 +188,10 @@ QWidget* Preferences::BuildFuelEconomy()
 {
     auto* group = new QGroupBox(QStringLiteral("Reichweite und Verbrauch"), this);
     auto* grid = new QGridLayout(group);
-    m_editMaxMileage = AddCheckedEdit(grid, 0, "Max mpg", IDC_MAX_MILEAGE);
-    m_editMaxConsumption = AddCheckedEdit(grid, 1, "Max l/100km", IDC_MAX_CONSUMPTION);
-    m_editHistoryDepth = AddCheckedEdit(grid, 2, "Durchschnitt", IDC_HISTORY_DEPTH);
+    m_numberEdit[PreferencesModel::MaxMileage] = AddCheckedEdit(grid, 0, "Max mpg", IDC_MAX_MILEAGE);
+    m_numberEdit[PreferencesModel::MaxConsumption] =
+        AddCheckedEdit(grid, 1, "Max l/100km", IDC_MAX_CONSUMPTION);
+    m_numberEdit[PreferencesModel::HistoryDepth] = AddCheckedEdit(grid, 2, "Durchschnitt", IDC_HISTORY_DEPTH);
     return group;
 }
 
