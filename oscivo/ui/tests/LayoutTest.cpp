@@ -3,7 +3,7 @@
 
 #include "OscivoDialogFixture.h"
 #include "platform/DialogUnits.h"
-#include "scopecontrols/WindowTimers.h"
+#include "platform/TickClock.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -40,7 +40,8 @@ TEST_F(Layout, WithoutTheHostThePlaybackControlsShowAndNothingConnects)
 
 TEST_F(Layout, ABurstOfResizesLaysTheDialogOutOnceAfterTheLast)
 {
-    ManualTimerClock clock; // the dialog's timers run on it
+    platform::ManualTickClock clock; // the dialog's timers run on it
+    platform::ScopedTickClock useClock{clock};
     Open(false);
     QWidget* pause = dlg->GetDlgItem(IDC_PAUSE);
     const QPoint pausePos = pause->pos();
@@ -131,7 +132,8 @@ TEST_F(Layout, ALambdaValueMakesRoomForItsAirFuelBoxOnceAndGivesItBack)
 
 TEST_F(Layout, RestingOnASwatchOrAGraphBoxShowsItsBalloon)
 {
-    ManualTimerClock clock; // the tip's timers run on it
+    platform::ManualTickClock clock; // the tip's timers run on it
+    platform::ScopedTickClock useClock{clock};
     Open(false);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
     const struct {

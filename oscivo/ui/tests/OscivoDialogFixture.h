@@ -9,6 +9,7 @@
 #include "oscivo/ui/Resource.h"
 #include "platform/NamedLock.h"
 #include "platform/testing/RecordingMessageBox.h"
+#include "platform/testing/TickUntil.h"
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
 
@@ -79,10 +80,11 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return g_nRepliesShown > 0; })) << "no reply shown";
     }
 
-    // The host's own waits would block the dialog's ticks: this keeps the loop running.
+    // The host's own waits would block the dialog's ticks: this keeps the loop running, and
+    // moves an installed test clock on a tick at a time.
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
     {
-        return QTest::qWaitFor(condition, timeoutMs);
+        return platform::TickUntil(condition, 40, timeoutMs);
     }
 
     std::size_t RequestCount(int connection) const
