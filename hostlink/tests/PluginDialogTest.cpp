@@ -78,12 +78,19 @@ protected:
         platform::SetStringTable(
             {{IDS_NO_HOST, "Kein Host"}, {IDS_ABOUT, "&Über"}, {IDS_PRINT, "Drucken"}, {IDS_EMPTY, ""}});
         ASSERT_NE(host.Port(), 0);
+        host.SetSilent(true);
     }
 
     void Open()
     {
         dlg = std::make_unique<FrameDlg>(host.Port());
         dlg->show();
+    }
+    // Opens it and ticks until it has asked the host twice.
+    bool OpenAsking()
+    {
+        Open();
+        return TickUntil([&] { return Requests(0) >= 2; });
     }
 
     // Ticks until the condition holds; what the host sends arrives meanwhile.
@@ -102,7 +109,6 @@ protected:
 
 TEST_F(PluginDialogTest, OpensOnceConnectedAndAsksForDataAtEachTick)
 {
-    host.SetSilent(true);
     Open();
     ASSERT_TRUE(host.WaitForConnections(1));
     dlg->hide();
@@ -134,9 +140,7 @@ TEST_F(PluginDialogTest, NoHostAtStartShowsItsMessageAndThenCloses)
 
 TEST_F(PluginDialogTest, EachDroppedLinkIsMadeAgainOnce)
 {
-    host.SetSilent(true);
-    Open();
-    ASSERT_TRUE(TickUntil([&] { return Requests(0) >= 2; }));
+    ASSERT_TRUE(OpenAsking());
     int drop = 0;
     for (const auto mode : {testhost::CloseMode::Fin, testhost::CloseMode::Rst, testhost::CloseMode::Fin}) {
         SCOPED_TRACE(drop);
@@ -154,9 +158,7 @@ TEST_F(PluginDialogTest, EachDroppedLinkIsMadeAgainOnce)
 
 TEST_F(PluginDialogTest, QuitClosesTheDialogAndTheLink)
 {
-    host.SetSilent(true);
-    Open();
-    ASSERT_TRUE(TickUntil([&] { return Requests(0) >= 1; }));
+    ASSERT_TRUE(OpenAsking());
     host.SendQuit();
     EXPECT_TRUE(TickUntil([&] { return !dlg->isVisible(); }));
     EXPECT_TRUE(host.WaitForClosed(0));
@@ -168,9 +170,7 @@ TEST_F(PluginDialogTest, QuitClosesTheDialogAndTheLink)
 // and the box goes with the dialog.
 TEST_F(PluginDialogTest, AQuitWhileItsBoxIsOpenClosesTheBoxWithTheDialog)
 {
-    host.SetSilent(true);
-    Open();
-    ASSERT_TRUE(TickUntil([&] { return Requests(0) >= 1; }));
+    ASSERT_TRUE(OpenAsking());
     host.SendQuit();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dlg->m_client.WaitingCount() > 0; }, 5000));
     QTimer::singleShot(0, dlg.get(), [&] { clock.Advance(kTickMs); }); // a tick inside the box
@@ -181,9 +181,7 @@ TEST_F(PluginDialogTest, AQuitWhileItsBoxIsOpenClosesTheBoxWithTheDialog)
 
 TEST_F(PluginDialogTest, ClosedItTicksNoMore)
 {
-    host.SetSilent(true);
-    Open();
-    ASSERT_TRUE(TickUntil([&] { return Requests(0) >= 2; }));
+    ASSERT_TRUE(OpenAsking());
     dlg->accept();
     EXPECT_FALSE(dlg->isVisible());
     QTest::qWait(100); // what was sent has arrived
@@ -196,7 +194,6 @@ TEST_F(PluginDialogTest, ClosedItTicksNoMore)
 // The window manager's menu takes no items of a program's: the context menu holds them.
 TEST_F(PluginDialogTest, TheContextMenuHoldsTheItemsWithATextAndRunsTheChosenCommand)
 {
-    host.SetSilent(true);
     Open();
     platform::RightClickWithMenu(dlg.get(), QPoint(20, 20), [&](QMenu* menu) {
         ASSERT_NE(menu, nullptr);
