@@ -1,45 +1,28 @@
 #include "hostlink/Timer.h"
 
-#include <QTimerEvent>
-
 namespace {
 
 UINT g_nNextTimerId = 1;
 
 } // namespace
 
-CTimer::CTimer() = default;
-
-CTimer::~CTimer()
-{
-    for (const auto& [qtId, id] : m_qtTimers)
-        killTimer(qtId);
-}
+CTimer::CTimer() : m_window([this](UINT id) { OnTimer(id); }) {}
 
 BOOL CTimer::Start(void* context, TimerCallback callback, UINT periodMs)
 {
     m_pContext = context;
     m_pfnCallback = callback;
     m_nPeriod = periodMs;
-    const UINT id = g_nNextTimerId++;
-    const int qtId = startTimer(static_cast<int>(periodMs), Qt::PreciseTimer);
-    if (qtId != 0)
-        m_qtTimers[qtId] = id;
-    m_nTimerId = id;
+    // The window's timers refuse no id, so the first one the counter gives is taken.
+    m_nTimerId = g_nNextTimerId++;
+    m_window.SetTimer(m_nTimerId, periodMs);
     return TRUE;
 }
 
 void CTimer::Stop()
 {
-    if (m_nTimerId == 0)
-        return;
-    for (auto it = m_qtTimers.begin(); it != m_qtTimers.end(); ++it) {
-        if (it->second == m_nTimerId) {
-            killTimer(it->first);
-            m_qtTimers.erase(it);
-            return;
-        }
-    }
+    if (m_nTimerId != 0)
+        m_window.KillTimer(m_nTimerId);
 }
 
 void CTimer::OnTimer(UINT nIDEvent)
@@ -55,11 +38,4 @@ void CTimer::OnTimer(UINT nIDEvent)
 void CTimer::SetNextTimerId(UINT id)
 {
     g_nNextTimerId = id;
-}
-
-void CTimer::timerEvent(QTimerEvent* event)
-{
-    const auto found = m_qtTimers.find(event->timerId());
-    if (found != m_qtTimers.end())
-        OnTimer(found->second);
 }

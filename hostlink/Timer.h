@@ -4,20 +4,15 @@
 // a message box or another nested loop) is dropped, not deferred.
 
 #include "platform/WinTypes.h"
-
-#include <QObject>
-
-#include <cstdint>
-#include <map>
+#include "platform/WindowTimers.h"
 
 constexpr UINT WM_TIMER = 0x0113;
 
-class CTimer : public QObject {
+class CTimer {
 public:
     using TimerCallback = void (*)(void* context, UINT message, WPARAM wParam, LPARAM lParam);
 
     CTimer();
-    ~CTimer() override;
     CTimer(const CTimer&) = delete;
     CTimer& operator=(const CTimer&) = delete;
 
@@ -40,10 +35,7 @@ public:
     BOOL m_bBusy = FALSE;
     void* m_pContext = nullptr;
 
-protected:
-    void timerEvent(QTimerEvent* event) override;
-
 private:
-    // Qt chooses its own timer ids; the logical ids of the counter map to them.
-    std::map<int, UINT> m_qtTimers;
+    // The hidden window's timers; they stop when it goes.
+    platform::WindowTimers m_window;
 };

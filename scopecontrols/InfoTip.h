@@ -9,7 +9,7 @@
 #include "platform/GdiObjects.h"
 #include "platform/GdiTypes.h"
 #include "platform/WinTypes.h"
-#include "scopecontrols/WindowTimers.h"
+#include "platform/WindowTimers.h"
 
 #include <QPixmap>
 #include <QString>
@@ -77,6 +77,6 @@ private:
     void Register(QWidget* pWnd, const TipToolInfo& info);
     void OnToolDestroyed(QObject* tool);
 
-    WindowTimers m_timers;
+    platform::WindowTimers m_timers;
     bool m_bWindow = false; // Create made the window, and it has not gone since
 };

@@ -1,20 +1,20 @@
+// The tick timer on a test clock: its ticks, the re-entry guard, its ids, Stop and its end.
+
 #include "hostlink/Timer.h"
 
 #include "platform/MessageBox.h"
+#include "platform/TickClock.h"
 #include "platform/testing/RecordingMessageBox.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QTest>
-
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
 
 struct Ticks {
-    QElapsedTimer clock;
-    std::vector<qint64> at;
+    std::vector<std::uint32_t> at; // the clock's time of each call
     bool inside = false;
     bool reentered = false;
     std::function<void()> onTick;
@@ -26,41 +26,51 @@ void OnTick(void* context, UINT message, WPARAM, LPARAM)
     EXPECT_EQ(message, WM_TIMER);
     ticks->reentered |= ticks->inside;
     ticks->inside = true;
-    ticks->at.push_back(ticks->clock.elapsed());
+    ticks->at.push_back(GetTickCount());
     if (ticks->onTick)
         ticks->onTick();
     ticks->inside = false;
 }
 
-TEST(Timer, AMessageBoxInTheCallbackHoldsTheTicksUntilItCloses)
+// The times of a tick every period from first to last.
+std::vector<std::uint32_t> Every(std::uint32_t period, std::uint32_t first, std::uint32_t last)
+{
+    std::vector<std::uint32_t> at;
+    for (std::uint32_t t = first; t <= last; t += period)
+        at.push_back(t);
+    return at;
+}
+
+class Timer : public ::testing::Test {
+protected:
+    platform::ManualTickClock clock;
+    platform::ScopedTickClock useClock{clock};
+    Ticks ticks;
+};
+
+TEST_F(Timer, AMessageBoxInTheCallbackHoldsTheTicksUntilItCloses)
 {
     platform::RecordingMessageBox box;
     box.SetHoldMs(600);
-    Ticks ticks;
     ticks.onTick = [&] {
         if (ticks.at.size() == 1)
             platform::ShowMessageBox(nullptr, "Text", "Caption");
     };
     CTimer timer;
-    ticks.clock.start();
     ASSERT_EQ(timer.Start(&ticks, &OnTick, 50), TRUE);
-    QTest::qWait(1800);
-    timer.Stop();
+    clock.Advance(1650);
 
     ASSERT_EQ(box.Boxes().size(), 1u);
     EXPECT_FALSE(ticks.reentered);
-    ASSERT_GE(ticks.at.size(), 3u);
-    EXPECT_GE(ticks.at[1] - ticks.at[0], 600); // nothing while the box was open
-    // Then ticks resume at the period: about 20 in the second after the box; wide margin.
-    const qint64 closed = ticks.at[1];
-    const auto after = std::count_if(ticks.at.begin(), ticks.at.end(),
-                                     [&](qint64 t) { return t > closed && t <= closed + 1000; });
-    EXPECT_GE(after, 8);
+    // Open from 50 to 650: the ticks meanwhile are dropped, then they come at the period again.
+    std::vector<std::uint32_t> expected = {50};
+    for (const std::uint32_t t : Every(50, 700, 1650))
+        expected.push_back(t);
+    EXPECT_EQ(ticks.at, expected);
 }
 
-TEST(Timer, ATickWhileTheCallbackRunsIsDropped)
+TEST_F(Timer, ATickWhileTheCallbackRunsIsDropped)
 {
-    Ticks ticks;
     CTimer timer;
     timer.Start(&ticks, &OnTick, 100000);
     ticks.onTick = [&] { timer.OnTimer(timer.m_nTimerId); };
@@ -70,10 +80,9 @@ TEST(Timer, ATickWhileTheCallbackRunsIsDropped)
     EXPECT_EQ(timer.m_bBusy, FALSE);
 }
 
-TEST(Timer, IdsComeFromTheProcessCounterAndOnlyTheStartedOneCalls)
+TEST_F(Timer, IdsComeFromTheProcessCounterAndOnlyTheStartedOneCalls)
 {
     CTimer::SetNextTimerId(10);
-    Ticks ticks;
     CTimer timer;
     EXPECT_EQ(timer.m_nTimerId, 0u);
     timer.Start(&ticks, &OnTick, 100000);
@@ -86,30 +95,35 @@ TEST(Timer, IdsComeFromTheProcessCounterAndOnlyTheStartedOneCalls)
     EXPECT_EQ(ticks.at.size(), 1u);
 }
 
-TEST(Timer, StopEndsTheTicksAndKeepsTheId)
+TEST_F(Timer, StopEndsTheTicksAndKeepsTheId)
 {
-    Ticks ticks;
-    ticks.clock.start();
     CTimer timer;
     timer.Start(&ticks, &OnTick, 20);
-    QTest::qWait(200);
-    ASSERT_FALSE(ticks.at.empty());
+    clock.Advance(200);
+    EXPECT_EQ(ticks.at, Every(20, 20, 200));
     const UINT id = timer.m_nTimerId;
     timer.Stop();
-    const std::size_t count = ticks.at.size();
-    QTest::qWait(200);
-    EXPECT_EQ(ticks.at.size(), count);
+    clock.Advance(200);
+    EXPECT_EQ(ticks.at.size(), 10u);
     EXPECT_EQ(timer.m_nTimerId, id);
 }
 
-TEST(Timer, AnOlderTimerStillRunningCallsNothing)
+TEST_F(Timer, DestroyedItTicksNoMore)
 {
-    Ticks ticks;
-    ticks.clock.start();
+    auto timer = std::make_unique<CTimer>();
+    timer->Start(&ticks, &OnTick, 20);
+    clock.Advance(40);
+    timer.reset();
+    clock.Advance(200);
+    EXPECT_EQ(ticks.at, Every(20, 20, 40));
+}
+
+TEST_F(Timer, AnOlderTimerStillRunningCallsNothing)
+{
     CTimer timer;
     timer.Start(&ticks, &OnTick, 20);
     timer.Start(&ticks, &OnTick, 100000);
-    QTest::qWait(300);
+    clock.Advance(300);
     EXPECT_TRUE(ticks.at.empty());
 }
 

@@ -17,11 +17,11 @@
 #include "oscivo/core/OscivoModel.h"
 #include "oscivo/ui/Resource.h"
 #include "platform/WinTypes.h"
+#include "platform/WindowTimers.h"
 #include "scopecontrols/3DMeterCtrl.h"
 #include "scopecontrols/ColorFrameCtrl.h"
 #include "scopecontrols/InfoTip.h"
 #include "scopecontrols/OScopeCtrl.h"
-#include "scopecontrols/WindowTimers.h"
 
 #include <QIcon>
 
@@ -170,5 +170,5 @@ private:
     std::array<QIcon, IDI_STEP_DOWN - IDI_STOP + 1> m_buttonIcons; // by resource number from 130
     // A/F boxes showing: their value edits are narrowed by the box's width.
     std::array<bool, kScopeSlots> m_bNarrowed = {};
-    WindowTimers m_dlgTimers;
+    platform::WindowTimers m_dlgTimers;
 };

@@ -1,7 +1,8 @@
 #include "platform/testing/RecordingMessageBox.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include "platform/TickClock.h"
+
+#include <gtest/gtest.h>
 
 namespace platform {
 
@@ -19,9 +20,11 @@ int RecordingMessageBox::Show(QWidget*, const QString& text, const QString& capt
 {
     m_boxes.push_back({text, caption, flags});
     if (m_holdMs > 0) {
-        QEventLoop loop;
-        QTimer::singleShot(m_holdMs, &loop, &QEventLoop::quit);
-        loop.exec();
+        ManualTickClock* clock = InstalledManualClock();
+        if (clock)
+            clock->Advance(static_cast<std::uint32_t>(m_holdMs));
+        else
+            ADD_FAILURE() << "a box is held on a test clock only";
     }
     return m_answer;
 }

@@ -26,7 +26,8 @@ public:
     int Show(QWidget* owner, const QString& text, const QString& caption, unsigned flags) override;
 
     void SetAnswer(int answer) { m_answer = answer; }
-    // The box stays open this long, running a nested event loop as a real box does.
+    // The box stays open this long of the installed test clock: the clock's time passes, and the
+    // timers that fall due meanwhile fire, as they would in the box's own event loop.
     void SetHoldMs(int ms) { m_holdMs = ms; }
 
     const std::vector<ShownBox>& Boxes() const { return m_boxes; }

@@ -3,7 +3,7 @@
 #include "platform/Colour.h"
 #include "platform/StringTable.h"
 #include "platform/SystemMetrics.h"
-#include "scopecontrols/WindowTimers.h"
+#include "platform/TickClock.h"
 #include "scopecontrols/tests/TipTestSupport.h"
 
 #include <QFocusEvent>
@@ -55,7 +55,8 @@ protected:
         return at;
     }
 
-    ManualTimerClock clock; // before the tip, whose timers run on it
+    platform::ManualTickClock clock; // the tip's timers run on it
+    platform::ScopedTickClock useClock{clock};
     QWidget dialog;
     QWidget* next = nullptr;
     QWidget* twoLines = nullptr;

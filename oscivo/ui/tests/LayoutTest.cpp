@@ -3,7 +3,6 @@
 
 #include "OscivoDialogFixture.h"
 #include "platform/DialogUnits.h"
-#include "scopecontrols/WindowTimers.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -40,7 +39,6 @@ TEST_F(Layout, WithoutTheHostThePlaybackControlsShowAndNothingConnects)
 
 TEST_F(Layout, ABurstOfResizesLaysTheDialogOutOnceAfterTheLast)
 {
-    ManualTimerClock clock; // the dialog's timers run on it
     Open(false);
     QWidget* pause = dlg->GetDlgItem(IDC_PAUSE);
     const QPoint pausePos = pause->pos();
@@ -48,17 +46,17 @@ TEST_F(Layout, ABurstOfResizesLaysTheDialogOutOnceAfterTheLast)
     for (int i = 1; i <= 10; ++i) {
         dlg->resize(634 + 10 * i, 433 + 5 * i);
         QCoreApplication::processEvents();
-        clock.Advance(50);
+        tickClock.Advance(50);
     }
     EXPECT_EQ(pause->pos(), pausePos) << "laid out during the burst";
     EXPECT_TRUE(firstScope);
 
-    clock.Advance(100);
+    tickClock.Advance(100);
     EXPECT_EQ(pause->pos(), pausePos + QPoint(0, 50));
     EXPECT_FALSE(firstScope);
     const QPointer<QWidget> secondScope = dlg->m_scope.GetSafeHwnd();
     EXPECT_EQ(secondScope->geometry(), QRect(0, 0, 734, 400));
-    clock.Advance(1000);
+    tickClock.Advance(1000);
     EXPECT_TRUE(secondScope) << "laid out again";
     EXPECT_EQ(g_nPrefWidth, 734);
     EXPECT_EQ(g_nPrefHeight, 483);
@@ -66,19 +64,19 @@ TEST_F(Layout, ABurstOfResizesLaysTheDialogOutOnceAfterTheLast)
     // Below 200 pixels of height nothing moves; grown again, the whole difference is laid out.
     dlg->resize(734, 150);
     QCoreApplication::processEvents();
-    clock.Advance(500);
+    tickClock.Advance(500);
     EXPECT_EQ(pause->pos(), pausePos + QPoint(0, 50));
     EXPECT_TRUE(secondScope);
     dlg->resize(700, 500);
     QCoreApplication::processEvents();
-    clock.Advance(150);
+    tickClock.Advance(150);
     EXPECT_EQ(pause->pos(), pausePos + QPoint(0, 67));
     EXPECT_EQ(dlg->m_scope.GetSafeHwnd()->geometry(), QRect(0, 0, 700, 417));
 
     // The smallest window still leaves the scope a width.
     dlg->resize(1, 300);
     QCoreApplication::processEvents();
-    clock.Advance(150);
+    tickClock.Advance(150);
     EXPECT_GT(dlg->m_scope.GetSafeHwnd()->width(), 0);
     EXPECT_GT(dlg->m_scope.m_nPlotWidth, 0);
 }
@@ -131,7 +129,6 @@ TEST_F(Layout, ALambdaValueMakesRoomForItsAirFuelBoxOnceAndGivesItBack)
 
 TEST_F(Layout, RestingOnASwatchOrAGraphBoxShowsItsBalloon)
 {
-    ManualTimerClock clock; // the tip's timers run on it
     Open(false);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
     const struct {
@@ -148,7 +145,7 @@ TEST_F(Layout, RestingOnASwatchOrAGraphBoxShowsItsBalloon)
         QWidget* control = dlg->GetDlgItem(c.id);
         QCursor::setPos(control->mapToGlobal(control->rect().center()));
         QCoreApplication::processEvents();
-        clock.Advance(dlg->m_tip.m_nDelay);
+        tickClock.Advance(dlg->m_tip.m_nDelay);
         EXPECT_TRUE(dlg->m_tip.isVisible());
         EXPECT_EQ(dlg->m_tip.m_strText, QString::fromUtf8(c.text));
     }

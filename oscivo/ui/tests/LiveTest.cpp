@@ -7,8 +7,6 @@
 
 #include <QImage>
 
-#include <algorithm>
-
 namespace oscivotest {
 namespace {
 
@@ -19,23 +17,19 @@ TEST_F(Live, ConnectsAndRequestsDataEveryFortyMilliseconds)
     host.SetSilent(true);
     Open();
     ASSERT_TRUE(WaitFor([&] { return RequestCount(0) >= 2; }));
-    QTest::qWait(1000);
+    QTest::qWait(100); // what was sent has arrived
+    const std::size_t before = RequestCount(0);
+    tickClock.Advance(1000);
+    ASSERT_TRUE(host.WaitForFrames(0, before + 25));
+    QTest::qWait(100);
     const auto frames = host.Frames(0);
-    ASSERT_GE(frames.size(), 10u);
-    // Requests numbered one after the other; the typical gap between two is the tick's.
-    std::vector<double> gaps;
+    ASSERT_EQ(frames.size(), before + 25);
+    // Requests numbered one after the other.
     for (std::size_t i = 0; i < frames.size(); ++i) {
         ASSERT_EQ(frames[i].name, "DataRequest");
         ASSERT_EQ(frames[i].payload, "");
         ASSERT_EQ(std::stoi(frames[i].seq), std::stoi(frames[0].seq) + static_cast<int>(i));
-        if (i > 0)
-            gaps.push_back(
-                std::chrono::duration<double, std::milli>(frames[i].at - frames[i - 1].at).count());
     }
-    std::sort(gaps.begin(), gaps.end());
-    const double median = gaps[gaps.size() / 2];
-    EXPECT_GT(median, 30.0);
-    EXPECT_LT(median, 80.0); // wide: a slow machine delays ticks, never hastens them
     EXPECT_EQ(host.ConnectionCount(), 1);
     EXPECT_TRUE(Enabled(IDC_PAUSE));
     EXPECT_FALSE(Enabled(IDC_STOP));
@@ -227,23 +221,9 @@ TEST_F(Live, QuitClientClosesTheDialogSavingWhatClosingSaves)
     EXPECT_TRUE(boxes.Boxes().empty());
 }
 
-TEST_F(Live, EachLostConnectionIsMadeAgainOnce)
-{
-    host.SetSilent(true);
-    Open();
-    ASSERT_TRUE(WaitFor([&] { return RequestCount(0) >= 2; }));
-    for (int drop = 1; drop <= 2; ++drop) {
-        SCOPED_TRACE(drop);
-        host.CloseConnection(drop - 1);
-        ASSERT_TRUE(WaitFor([&] { return host.ConnectionCount() == drop + 1; }));
-        ASSERT_TRUE(WaitFor([&] { return RequestCount(drop) >= 2; })) << "the poll goes on";
-        QTest::qWait(500);
-        EXPECT_EQ(host.ConnectionCount(), drop + 1);
-    }
-    EXPECT_TRUE(boxes.Boxes().empty());
-}
-
-TEST_F(Live, AHostThatCannotBeReachedIsReportedAndTheDialogCloses)
+// What Oscivo gives the dialog frame, whose behaviour is tested with the frame: its message when
+// the host cannot be reached, and its connection events. "QuitClient" closes as closing does.
+TEST_F(Live, TheFrameShowsItsMessageAndMakesALostLinkAgain)
 {
     host.SetRefusing(true);
     Open();
@@ -251,6 +231,16 @@ TEST_F(Live, AHostThatCannotBeReachedIsReportedAndTheDialogCloses)
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Kann nicht mit Proxy oder Diagnoma verbinden.");
     EXPECT_EQ(boxes.Boxes()[0].caption, "Oscivo");
+    boxes.Clear();
+
+    host.SetRefusing(false);
+    host.SetSilent(true);
+    Open();
+    ASSERT_TRUE(WaitFor([&] { return RequestCount(0) >= 2; }));
+    host.CloseConnection(0);
+    ASSERT_TRUE(WaitFor([&] { return host.ConnectionCount() == 2; }));
+    EXPECT_TRUE(WaitFor([&] { return RequestCount(1) >= 2; })) << "the poll goes on";
+    EXPECT_TRUE(boxes.Boxes().empty());
 }
 
 } // namespace

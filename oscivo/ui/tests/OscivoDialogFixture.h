@@ -1,14 +1,17 @@
 #pragma once
 // Oscivo's main dialog under the offscreen platform: in live mode against the stand-in host on a
 // port of its own (the host's lock held in the test's own runtime directory), or in log mode
-// without the lock; its start-up directory a fresh temporary one.
+// without the lock; its start-up directory a fresh temporary one. Its timers and its tick run on a
+// test clock.
 
 #include "oscivo/core/OscivoState.h"
 #include "oscivo/core/OscivoStrings.h"
 #include "oscivo/ui/OscivoDlg.h"
 #include "oscivo/ui/Resource.h"
 #include "platform/NamedLock.h"
+#include "platform/TickClock.h"
 #include "platform/testing/RecordingMessageBox.h"
+#include "platform/testing/TickUntil.h"
 #include "testhost/ReplyPayload.h"
 #include "testhost/TestHost.h"
 
@@ -79,10 +82,11 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return g_nRepliesShown > 0; })) << "no reply shown";
     }
 
-    // The host's own waits would block the dialog's ticks: this keeps the loop running.
+    // The host's own waits would block the dialog's ticks: this keeps the loop running, and
+    // moves an installed test clock on a tick at a time.
     static bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
     {
-        return QTest::qWaitFor(condition, timeoutMs);
+        return platform::TickUntil(condition, kTickMs, timeoutMs);
     }
 
     std::size_t RequestCount(int connection) const
@@ -93,8 +97,8 @@ protected:
         return n;
     }
 
-    // Lets the replies on their way arrive and be shown.
-    void Settle(int ms = 300) { QTest::qWait(ms); }
+    // Lets the replies on their way arrive and be shown, ticking meanwhile.
+    void Settle(std::uint32_t ms = 300) { platform::TickFor(tickClock, ms, kTickMs); }
 
     QString Text(UINT id) const
     {
@@ -124,8 +128,12 @@ protected:
     }
     QString Path(const QString& relative) const { return QDir(m_dir.path()).filePath(relative); }
 
+    static constexpr std::uint32_t kTickMs = 40;
+
     QTemporaryDir m_dir;
     QString m_startDir = QDir::currentPath();
+    platform::ManualTickClock tickClock{1000};
+    platform::ScopedTickClock useTickClock{tickClock};
     platform::RecordingMessageBox boxes;
     testhost::TestHost host;
     std::unique_ptr<platform::NamedLock> hostLock;

@@ -1,8 +1,8 @@
 // Runs with a screen left of the main one and lower than it (screens.json), as a second monitor
 // on the left gives it.
 
+#include "platform/TickClock.h"
 #include "scopecontrols/InfoTip.h"
-#include "scopecontrols/WindowTimers.h"
 #include "scopecontrols/tests/TipTestSupport.h"
 
 #include <QByteArray>
@@ -41,7 +41,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     }
 
-    ManualTimerClock clock;
+    platform::ManualTickClock clock;
+    platform::ScopedTickClock useClock{clock};
     QRect left;
     QWidget dialog;
     QPushButton* button = nullptr;

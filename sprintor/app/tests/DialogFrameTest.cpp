@@ -2,7 +2,6 @@
 // their validation, the unit, saving, printing, the web address and the about box.
 
 #include "SprintorDialogFixture.h"
-#include "hostlink/testing/ModalWatch.h"
 #include "platform/DialogUnits.h"
 #include "platform/testing/ContextMenu.h"
 #include "platform/testing/PdfPrintDialog.h"
@@ -252,8 +251,10 @@ TEST_F(Dialog, TheAboutCommandOpensTheAboutBox)
     EXPECT_TRUE(texts.contains(QStringLiteral("Copyright (C) Musterwerk Messtechnik")));
 }
 
-// The window manager's menu takes no items of ours: the dialog's context menu holds the about item.
-TEST_F(Dialog, TheContextMenuOpensTheAboutBox)
+// What Sprintor gives the dialog frame, whose behaviour is tested with the frame: its about item,
+// the host's "Quit" (idle Sprintor takes no messages, so a run is armed), and its message when the
+// host cannot be reached.
+TEST_F(Dialog, TheFrameShowsItsTextsAndTakesItsHostMessages)
 {
     QStringList items;
     QString title;
@@ -272,21 +273,26 @@ TEST_F(Dialog, TheContextMenuOpensTheAboutBox)
     });
     EXPECT_EQ(items, QStringList{QString::fromUtf8("&Über Sprintor...")});
     EXPECT_EQ(title, QStringLiteral("About Sprintor"));
-}
 
-// A host "Quit" while the about box is open ends the program: the about box goes with the
-// dialog. Idle Sprintor takes no messages, so a run is armed.
-TEST_F(Dialog, AQuitWhileTheAboutBoxIsOpenClosesItWithTheDialog)
-{
     PressStartStop();
     host.SendQuit();
     ASSERT_TRUE(host.Flush());
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, [this] { Tick(); });
-    ticks.start(20);
-    EXPECT_FALSE(StillOpenAfter(5000, [this] { dlg->OnSysCommand(IDM_ABOUTBOX, 0); }));
+    for (int i = 0; i < 250 && dlg->isVisible(); ++i) {
+        Tick();
+        QTest::qWait(20); // for the host's message to arrive
+    }
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_TRUE(host.WaitForClosed(0));
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    host.SetRefusing(true);
+    CSprintorDlg unreachable(host.Port());
+    unreachable.show();
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text,
+              QStringLiteral("Diagnoma / BrokaraSwitch läuft nicht oder ist nicht erreichbar."));
+    EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Sprintor"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !unreachable.isVisible(); }, 5000));
 }
 
 // Closing the limit editor gives the keyboard back to the graph: digits typed next must not
@@ -328,22 +334,6 @@ TEST_F(Dialog, ALostConnectionDuringARunIsMadeAgainAndTheRunGoesOn)
     Ticks(3);
     EXPECT_TRUE(host.WaitForFrames(1, 3));
     EXPECT_TRUE(boxes.Boxes().empty());
-}
-
-TEST(DialogWithoutHost, AHostThatCannotBeReachedIsReportedAndTheDialogCloses)
-{
-    InstallSprintorStrings();
-    platform::RecordingMessageBox boxes;
-    testhost::TestHost host;
-    ASSERT_NE(host.Port(), 0);
-    host.SetRefusing(true);
-    CSprintorDlg dlg(host.Port());
-    dlg.show();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text,
-              QStringLiteral("Diagnoma / BrokaraSwitch läuft nicht oder ist nicht erreichbar."));
-    EXPECT_EQ(boxes.Boxes()[0].caption, QStringLiteral("Sprintor"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg.isVisible(); }, 5000));
 }
 
 } // namespace
