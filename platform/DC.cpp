@@ -3,6 +3,7 @@
 #include "platform/Colour.h"
 #include "platform/GdiFont.h"
 #include "platform/LineRaster.h"
+#include "platform/Pixels.h"
 #include "platform/SystemMetrics.h"
 
 #include <QImage>
@@ -87,9 +88,27 @@ public:
         return st.clip.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
     }
     QPoint ToDevice(int x, int y) const { return QPoint(x - st.windowOrg.x, y - st.windowOrg.y); }
+    // The pixels of a memory surface that drawing may write itself, with what its clip leaves
+    // of it: a surface of 32-bit pixels clipped, if at all, to one rectangle. Null where the
+    // painter draws.
+    QImage* DirectPixels(QRect* bounds) const
+    {
+        if (!painter || !device || device->devType() != QInternal::Image)
+            return nullptr;
+        auto* image = static_cast<QImage*>(device);
+        if (image->format() != QImage::Format_RGB32 || (st.hasClip && st.clip.rectCount() > 1))
+            return nullptr;
+        *bounds = Bounds();
+        return image;
+    }
     void Fill(const QRect& r, COLORREF c)
     {
-        if (painter && !r.isEmpty())
+        if (!painter || r.isEmpty())
+            return;
+        QRect bounds;
+        if (QImage* image = DirectPixels(&bounds))
+            FillPixels(image, r.intersected(bounds), ToQColor(c).rgb());
+        else
             painter->fillRect(r, ToQColor(c));
     }
     // A rectangle given by its logical edges, brought onto the device; empty when inverted or
@@ -606,23 +625,22 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int yS
 
 namespace {
 
-// The source block of a blit onto target, copied out when it is read from the surface it is
-// drawn on; false when there is nothing to draw.
-bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* block,
-                 QRect* from)
+// The image a blit onto target reads from, and the block of it in device pixels: the source
+// surface itself, drawn from in place, or a copy of the block when the source is the target's
+// own surface, which the blit overwrites as it reads. Null when there is nothing to draw.
+const QImage* SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* copy,
+                          QRect* from)
 {
     const DeviceContext* surface = src ? src->GetSafeHdc() : nullptr;
     const QImage* image = ImageOf(surface);
     if (!target || !target->painter || !image || source.isEmpty() || size.isEmpty())
-        return false;
+        return nullptr;
     *from = QRect(surface->ToDevice(source.x(), source.y()), source.size());
-    if (surface == target) {
-        *block = image->copy(*from);
-        *from = block->rect();
-    } else {
-        *block = *image; // shares the pixels
-    }
-    return true;
+    if (surface != target)
+        return image;
+    *copy = image->copy(*from);
+    *from = copy->rect();
+    return copy;
 }
 
 } // namespace
@@ -630,10 +648,24 @@ bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSiz
 BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
                      int srcHeight, DWORD rop)
 {
-    QImage block;
+    QImage copy;
     QRect from;
-    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
+    const QImage* block =
+        SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &copy, &from);
+    if (!block)
         return FALSE;
+    const QRect to(m_hDC->ToDevice(x, y), QSize(width, height));
+    QRect bounds;
+    QImage* pixels = m_hDC->DirectPixels(&bounds);
+    if (pixels && block->format() == QImage::Format_RGB32 && to.size() == from.size() &&
+        (rop == SRCCOPY || rop == SRCPAINT)) {
+        // What the painter does: the block is cut to its image, then the target to its bounds.
+        const QRect source = from.intersected(block->rect());
+        const QRect target = source.translated(to.topLeft() - from.topLeft()).intersected(bounds);
+        CombinePixels(pixels, target, *block, target.topLeft() - to.topLeft() + from.topLeft(),
+                      rop == SRCPAINT ? PixelOp::Or : PixelOp::Copy);
+        return TRUE;
+    }
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
@@ -644,7 +676,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
         break;
     }
     p.setRenderHint(QPainter::LosslessImageRendering); // a printer keeps the pixels exact
-    p.drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), block, from);
+    p.drawImage(to, *block, from);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     return TRUE;
 }
@@ -652,11 +684,13 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
 BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
                          int srcHeight, COLORREF transparent)
 {
-    QImage block;
+    QImage copy;
     QRect from;
-    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
+    const QImage* block =
+        SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &copy, &from);
+    if (!block)
         return FALSE;
-    QImage masked = block.copy(from).convertToFormat(QImage::Format_ARGB32);
+    QImage masked = block->copy(from).convertToFormat(QImage::Format_ARGB32);
     const QRgb leaveOut = ToQColor(transparent).rgb() & RGB_MASK;
     for (int row = 0; row < masked.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
@@ -678,6 +712,12 @@ BOOL CDC::ScrollDC(int dx, int dy, const Rect& scroll, const Rect& clip)
     const QRect within = m_hDC->DeviceBox(clip.left, clip.top, clip.right, clip.bottom);
     if (from.isEmpty() || within.isEmpty())
         return TRUE;
+    QRect bounds;
+    if (QImage* pixels = m_hDC->DirectPixels(&bounds)) {
+        const QRect to = from.translated(dx, dy).intersected(within).intersected(bounds);
+        CombinePixels(pixels, to, *pixels, to.topLeft() - QPoint(dx, dy), PixelOp::Copy);
+        return TRUE;
+    }
     const QImage moved = image->copy(from);
     QPainter& p = *m_hDC->painter;
     p.save();

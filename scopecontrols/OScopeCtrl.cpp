@@ -170,19 +170,35 @@ void COScopeCtrl::OnPaint(CDC* paintDC)
         paintDC->FillSolidRect(m_rectClient, m_crBackColor);
         return;
     }
-    ComposeOnto(paintDC, m_rectClient, m_dcPlot.get());
+    // The surfaces are combined in memory, where the OR is cheap, a band of rows at a time, so
+    // that each band stays in the cache from the copy of the grid to the copy onto the window.
+    constexpr int kBand = 64;
+    const SIZE size = m_bitmapGrid.GetSize();
+    const int width = std::min<int>(size.cx, m_nClientWidth);
+    const int height = std::min<int>(size.cy, m_nClientHeight);
+    CDC dcPaint;
+    dcPaint.CreateCompatibleDC(paintDC);
+    platform::Bitmap bitmap;
+    bitmap.CreatePaintSurface(width, std::min(kBand, height));
+    dcPaint.SelectObject(bitmap);
+    for (int top = 0; top < height; top += kBand) {
+        const Rect band(0, top, width, std::min(top + kBand, height));
+        dcPaint.SetWindowOrg(0, top);
+        ComposeOnto(&dcPaint, band, band, m_dcPlot.get());
+        paintDC->BitBlt(0, top, width, band.Height(), &dcPaint, 0, top, SRCCOPY);
+    }
 }
 
-// The one picture of screen and paper: the grid surface stretched over the area, and the traces
-// over it. On the screen the plot is ORed over the grid; on the white page its background is left
-// out. Qt paints a window into its backing store and shows it whole, so the screen needs no
-// buffer of its own against flicker.
-void COScopeCtrl::ComposeOnto(CDC* dc, const Rect& area, CDC* traces)
+// The one picture of screen and paper: a block of the grid surface stretched over the area, and
+// the same block of the traces over it. On the screen the plot is ORed over the grid; on the
+// white page its background is left out.
+void COScopeCtrl::ComposeOnto(CDC* dc, const Rect& area, const Rect& block, CDC* traces)
 {
     const int x = area.left, y = area.top, w = area.Width(), h = area.Height();
-    dc->StretchBlt(x, y, w, h, m_dcGrid.get(), 0, 0, m_nClientWidth, m_nClientHeight, SRCCOPY);
+    const int sx = block.left, sy = block.top, sw = block.Width(), sh = block.Height();
+    dc->StretchBlt(x, y, w, h, m_dcGrid.get(), sx, sy, sw, sh, SRCCOPY);
     if (dc->IsPrinting())
-        dc->TransparentBlt(x, y, w, h, traces, 0, 0, m_nClientWidth, m_nClientHeight, m_crBackColor);
+        dc->TransparentBlt(x, y, w, h, traces, sx, sy, sw, sh, m_crBackColor);
     else
-        dc->StretchBlt(x, y, w, h, traces, 0, 0, m_nClientWidth, m_nClientHeight, SRCPAINT);
+        dc->StretchBlt(x, y, w, h, traces, sx, sy, sw, sh, SRCPAINT);
 }

@@ -111,7 +111,8 @@ private:
     bool ValidTrace(int nTrace) const { return nTrace >= 0 && nTrace < m_nTraces; }
     void Invalidate();
     GridSpec CurrentGridSpec() const;
-    void ComposeOnto(platform::CDC* dc, const platform::Rect& area, platform::CDC* traces);
+    void ComposeOnto(platform::CDC* dc, const platform::Rect& area, const platform::Rect& block,
+                     platform::CDC* traces);
 
     QPointer<QWidget> m_pWnd;
 };

@@ -182,6 +182,24 @@ TEST_F(ScopePlot, PaintingOrsThePlotOverTheGrid)
     EXPECT_EQ(platform::FromQColor(painted.pixel(kR, 30)), RGB(0, 0, 64));
 }
 
+// The window shows the grid with the traces ORed over it in every pixel, also where the picture
+// is taller than what is combined at a time.
+TEST_F(ScopePlot, ThePaintIsTheGridOrTheTracesInEveryPixel)
+{
+    Make(176, 300, 1);
+    for (int i = 0; i < 60; ++i)
+        Push(i % 2 ? 100 : 0);
+    const QImage painted = Painted();
+    ASSERT_EQ(painted.size(), Plot().size());
+    int differing = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            differing += painted.pixel(x, y) != (Grid().pixel(x, y) | Plot().pixel(x, y)) ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+    EXPECT_TRUE(HasColor(painted, QRect(kL, 200, kR - kL, 50), kTraceColors[0]))
+        << "the traces show low down";
+}
+
 // Nothing can be plotted where the margins leave no plot, or there is no client area at all;
 // every step still runs.
 TEST_F(ScopePlot, ScopesWithoutAPlotAreaDrawNothing)
