@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPolygon>
 #include <QPrinter>
+#include <QTransform>
 
 #include <algorithm>
 #include <vector>
@@ -38,7 +39,8 @@ public:
     QPaintDevice* device = nullptr;
     QPrinter* printer = nullptr;
     std::unique_ptr<QPainter> painter;
-    Bitmap bitmap; // memory contexts
+    const ResolvedFont* painterFont = nullptr; // the font the painter has
+    Bitmap bitmap;                             // memory contexts
     int pages = 0;
     State st;
     std::vector<State> saved;
@@ -49,6 +51,7 @@ public:
     {
         End();
         device = d;
+        painterFont = nullptr;
         painter = std::make_unique<QPainter>();
         if (!painter->begin(d)) {
             painter.reset();
@@ -61,6 +64,15 @@ public:
         if (painter && painter->isActive())
             painter->end();
         painter.reset();
+    }
+    // A font given to the painter anew is set up anew for its device; one that it has already
+    // keeps what it set up.
+    void SetPainterFont(const ResolvedFont& font)
+    {
+        if (painterFont == &font)
+            return;
+        painter->setFont(font.font);
+        painterFont = &font;
     }
     QRect DeviceRect() const { return device ? QRect(0, 0, device->width(), device->height()) : QRect(); }
     // Where drawing can land: the device less the clip.
@@ -125,7 +137,22 @@ public:
         return QRect(static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l),
                      static_cast<int>(b - t));
     }
-    void Line(POINT a, POINT b)
+    // Where lines land as the state stands: the box they are cut to, and the pixels they are
+    // written into directly, null where the painter draws them. Taken once for all the lines of
+    // a call.
+    struct LineTarget {
+        QRect box;
+        QImage* pixels = nullptr;
+    };
+    LineTarget LinesLandOn() const
+    {
+        LineTarget target;
+        target.pixels = DirectPixels(&target.box);
+        if (!target.pixels)
+            target.box = Bounds();
+        return target;
+    }
+    void Line(POINT a, POINT b, const LineTarget& target)
     {
         const Pen& pen = st.pen;
         if (!painter)
@@ -133,7 +160,7 @@ public:
         const QPoint da = ToDevice(a.x, a.y), db = ToDevice(b.x, b.y);
         if (pen.width > 1) {
             QLineF clipped;
-            if (!ClipSegment(da, db, Bounds().adjusted(-pen.width, -pen.width, pen.width, pen.width),
+            if (!ClipSegment(da, db, target.box.adjusted(-pen.width, -pen.width, pen.width, pen.width),
                              &clipped))
                 return;
             painter->setPen(QPen(ToQColor(pen.color), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -141,14 +168,25 @@ public:
             return;
         }
         const bool styled = pen.style != PS_SOLID;
-        const bool gaps = styled && st.bkMode == OPAQUE;
         const int phase = st.dotPhase;
-        const long long steps = RasterLine({da.x(), da.y()}, {db.x(), db.y()}, Bounds(), styled ? phase : -1,
-                                           [&](const QRect& run, bool on) {
-                                               if (on)
-                                                   Fill(run, pen.color);
-                                               else if (gaps)
-                                                   Fill(run, st.bkColor);
+        // What each run is filled with; the runs come cut to the box, all that the pixels of a
+        // memory surface may be written in. The call takes a reference alone, which needs no
+        // allocation.
+        const struct Runs {
+            DeviceContext* dc;
+            QImage* pixels;
+            COLORREF on, off;
+            bool gaps;
+        } runs{this, target.pixels, pen.color, st.bkColor, styled && st.bkMode == OPAQUE};
+        const long long steps = RasterLine({da.x(), da.y()}, {db.x(), db.y()}, target.box,
+                                           styled ? phase : -1, [&runs](const QRect& run, bool on) {
+                                               if (!on && !runs.gaps)
+                                                   return;
+                                               const COLORREF c = on ? runs.on : runs.off;
+                                               if (runs.pixels)
+                                                   FillPixels(runs.pixels, run, ToQColor(c).rgb());
+                                               else
+                                                   runs.dc->Fill(run, c);
                                            });
         if (styled)
             st.dotPhase = static_cast<int>((phase + steps) % (2 * kDotLength));
@@ -388,7 +426,7 @@ BOOL CDC::LineTo(int x, int y)
 {
     if (!m_hDC)
         return FALSE;
-    m_hDC->Line(m_hDC->st.position, {x, y});
+    m_hDC->Line(m_hDC->st.position, {x, y}, m_hDC->LinesLandOn());
     m_hDC->st.position = {x, y};
     return TRUE;
 }
@@ -404,8 +442,9 @@ BOOL CDC::Polyline(const POINT* points, int count)
         return FALSE;
     const int keep = m_hDC->st.dotPhase;
     m_hDC->st.dotPhase = 0;
+    const DeviceContext::LineTarget target = m_hDC->LinesLandOn();
     for (int i = 1; i < count; ++i)
-        m_hDC->Line(points[i - 1], points[i]);
+        m_hDC->Line(points[i - 1], points[i], target);
     m_hDC->st.dotPhase = keep;
     return TRUE;
 }
@@ -426,8 +465,9 @@ BOOL CDC::Polygon(const POINT* points, int count)
     }
     const int keep = d.st.dotPhase;
     d.st.dotPhase = 0;
+    const DeviceContext::LineTarget target = d.LinesLandOn();
     for (int i = 0; i < count; ++i)
-        d.Line(points[i], points[(i + 1) % count]);
+        d.Line(points[i], points[(i + 1) % count], target);
     d.st.dotPhase = keep;
     return TRUE;
 }
@@ -578,7 +618,7 @@ BOOL CDC::TextOut(int x, int y, const QString& text)
         return FALSE;
     DeviceContext& d = *m_hDC;
     const ResolvedFont& font = ResolveFont(d.st.font);
-    const int width = QFontMetrics(font.font).horizontalAdvance(text);
+    const int width = font.Width(text);
     const int cell = font.Height();
     const UINT align = d.st.textAlign;
     const int left = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
@@ -589,16 +629,16 @@ BOOL CDC::TextOut(int x, int y, const QString& text)
     if (ref.x() < -kFar || ref.x() > kFar || ref.y() < -kFar || ref.y() > kFar)
         return TRUE;
     QPainter& p = *d.painter;
-    p.save();
-    p.translate(ref);
+    QTransform place = QTransform::fromTranslate(ref.x(), ref.y());
     if (d.st.font.lfEscapement != 0)
-        p.rotate(-d.st.font.lfEscapement / 10.0);
+        place.rotate(-d.st.font.lfEscapement / 10.0);
+    p.setTransform(place);
     if (d.st.bkMode == OPAQUE)
         p.fillRect(QRect(left, top, width, cell), ToQColor(d.st.bkColor));
-    p.setFont(font.font);
+    d.SetPainterFont(font);
     p.setPen(ToQColor(d.st.textColor));
     p.drawText(QPoint(left, top + font.ascent), text);
-    p.restore();
+    p.resetTransform();
     return TRUE;
 }
 
@@ -607,7 +647,7 @@ SIZE CDC::GetTextExtent(const QString& text) const
     if (!m_hDC)
         return {};
     const ResolvedFont& font = ResolveFont(m_hDC->st.font);
-    return {QFontMetrics(font.font).horizontalAdvance(text), font.Height()};
+    return {font.Width(text), font.Height()};
 }
 
 TextMetrics CDC::GetTextMetrics() const

@@ -1,21 +1,26 @@
 #include "platform/Pixels.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace platform {
 namespace {
 
-// Eight pixels at a time, a block the compiler combines in vector registers.
-void OrRow(QRgb* __restrict out, const QRgb* __restrict in, int width)
+// pixel(x) for every x below width, eight at a time where it can: blocks of a fixed length are
+// what the compiler does in vector registers.
+template <typename Pixel> void EveryPixel(int width, Pixel pixel)
 {
     constexpr int kBlock = 8;
     int x = 0;
     for (; x + kBlock <= width; x += kBlock)
         for (int i = 0; i < kBlock; ++i)
-            out[x + i] |= in[x + i];
+            pixel(x + i);
     for (; x < width; ++x)
-        out[x] |= in[x];
+        pixel(x);
+}
+
+void OrRow(QRgb* __restrict out, const QRgb* __restrict in, int width)
+{
+    EveryPixel(width, [out, in](int x) { out[x] |= in[x]; });
 }
 
 } // namespace
@@ -28,7 +33,7 @@ void FillPixels(QImage* image, const QRect& rect, QRgb value)
     const qsizetype stride = image->bytesPerLine();
     for (int y = rect.top(); y <= rect.bottom(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(bits + y * stride) + rect.left();
-        std::fill_n(line, rect.width(), value);
+        EveryPixel(rect.width(), [line, value](int x) { line[x] = value; });
     }
 }
 
