@@ -246,6 +246,51 @@ TEST(DrawingContext, UpwardTextHasItsFootAtTheReferenceForBottomAlignment)
     EXPECT_EQ(s.Inked(), QRect(40 - size.cy, 100 - size.cx + size.cx / 2, size.cy, size.cx));
 }
 
+// One context, texts in turn: each is drawn in the font selected for it, at the place its own
+// reference gives, whatever the text before it had; what the painter draws afterwards lands
+// unturned where it is asked to.
+TEST(DrawingContext, TextsInTurnTakeTheirOwnFontAndPlace)
+{
+    Surface s(260, 200);
+    const auto inked = [&s](const QRect& within) {
+        QRect r;
+        for (int y = within.top(); y <= within.bottom(); ++y)
+            for (int x = within.left(); x <= within.right(); ++x)
+                if (s.dc.GetPixel(x, y) != 0xFFFFFF)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    const auto font = [](int height, int escapement) {
+        LogFont lf = platform::DefaultGuiFont();
+        lf.lfHeight = height;
+        lf.lfEscapement = escapement;
+        return lf;
+    };
+    s.dc.SetBkMode(TRANSPARENT);
+    struct Text {
+        int height, escapement, x, y;
+    } const texts[] = {{12, 0, 5, 5}, {30, 0, 60, 5}, {16, 900, 40, 180}, {12, 0, 150, 5}};
+    for (const Text& t : texts) {
+        s.dc.SelectObject(font(t.height, t.escapement));
+        s.dc.TextOut(t.x, t.y, "Wg");
+    }
+    for (const Text& t : texts) {
+        SCOPED_TRACE(testing::Message() << t.height << " at " << t.x);
+        s.dc.SelectObject(font(t.height, t.escapement));
+        const SIZE size = s.dc.GetTextExtent("Wg");
+        const QRect cell =
+            t.escapement ? QRect(t.x, t.y - size.cx, size.cy, size.cx) : QRect(t.x, t.y, size.cx, size.cy);
+        const QRect ink = inked(cell.adjusted(-4, -4, 4, 4));
+        EXPECT_TRUE(cell.contains(ink)) << "the glyphs lie in their cell";
+        EXPECT_GT(t.escapement ? ink.width() : ink.height(), size.cy * 2 / 3) << "and fill its height";
+    }
+    const POINT triangle[3] = {{200, 100}, {240, 100}, {200, 140}};
+    s.dc.SelectObject(Brush::Solid(RGB(255, 0, 0)));
+    s.dc.Polygon(triangle, 3);
+    EXPECT_EQ(inked(QRect(180, 80, 80, 80)), QRect(200, 100, 41, 41));
+    EXPECT_EQ(s.dc.GetPixel(205, 105), RGB(255, 0, 0));
+}
+
 TEST(DrawingContext, BlitsCopyAndCombine)
 {
     Surface source(4, 1), target(4, 1);
