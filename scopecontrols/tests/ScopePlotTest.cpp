@@ -3,6 +3,10 @@
 
 #include "scopecontrols/tests/ScopeTestSupport.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
 #include <cmath>
 #include <limits>
 
@@ -198,6 +202,35 @@ TEST_F(ScopePlot, ThePaintIsTheGridOrTheTracesInEveryPixel)
     EXPECT_EQ(differing, 0);
     EXPECT_TRUE(HasColor(painted, QRect(kL, 200, kR - kL, 50), kTraceColors[0]))
         << "the traces show low down";
+}
+
+// A step paints anew only where the traces show; the window then shows what painting it whole
+// would show, also with values beyond the limits, wide pens and gaps.
+TEST_F(ScopePlot, AfterStepsTheWindowShowsTheWholePicture)
+{
+    g_nThickness = 4;
+    Make(176, 120, 2);
+    parent.resize(250, 200);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    const double values[] = {-20, 50, 130, 100, 0, 75, 200, 10};
+    for (int i = 0; i < 24; ++i) {
+        if (i == 12) {
+            g_nStepWidth = 30;
+            const std::vector<double> gap(2, 60.0);
+            scope->SkipGap(gap.data());
+            g_nStepWidth = 3;
+        }
+        Push(values[i % 8]);
+        QApplication::processEvents();
+    }
+    QWidget* window = scope->GetSafeHwnd();
+    const QImage shown =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(parent.winId(), window->x(), window->y(), window->width(), window->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, window->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 // Nothing can be plotted where the margins leave no plot, or there is no client area at all;
