@@ -3,6 +3,7 @@
 #include "platform/Colour.h"
 #include "platform/GdiFont.h"
 #include "platform/LineRaster.h"
+#include "platform/Pixels.h"
 #include "platform/SystemMetrics.h"
 
 #include <QImage>
@@ -11,6 +12,7 @@
 #include <QPixmap>
 #include <QPolygon>
 #include <QPrinter>
+#include <QTransform>
 
 #include <algorithm>
 #include <vector>
@@ -37,7 +39,8 @@ public:
     QPaintDevice* device = nullptr;
     QPrinter* printer = nullptr;
     std::unique_ptr<QPainter> painter;
-    Bitmap bitmap; // memory contexts
+    const ResolvedFont* painterFont = nullptr; // the font the painter has
+    Bitmap bitmap;                             // memory contexts
     int pages = 0;
     State st;
     std::vector<State> saved;
@@ -48,6 +51,7 @@ public:
     {
         End();
         device = d;
+        painterFont = nullptr;
         painter = std::make_unique<QPainter>();
         if (!painter->begin(d)) {
             painter.reset();
@@ -60,6 +64,15 @@ public:
         if (painter && painter->isActive())
             painter->end();
         painter.reset();
+    }
+    // A font given to the painter anew is set up anew for its device; one that it has already
+    // keeps what it set up.
+    void SetPainterFont(const ResolvedFont& font)
+    {
+        if (painterFont == &font)
+            return;
+        painter->setFont(font.font);
+        painterFont = &font;
     }
     QRect DeviceRect() const { return device ? QRect(0, 0, device->width(), device->height()) : QRect(); }
     // Where drawing can land: the device less the clip.
@@ -87,9 +100,27 @@ public:
         return st.clip.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
     }
     QPoint ToDevice(int x, int y) const { return QPoint(x - st.windowOrg.x, y - st.windowOrg.y); }
+    // The pixels of a memory surface that drawing may write itself, with what its clip leaves
+    // of it: a surface of 32-bit pixels clipped, if at all, to one rectangle. Null where the
+    // painter draws.
+    QImage* DirectPixels(QRect* bounds) const
+    {
+        if (!painter || !device || device->devType() != QInternal::Image)
+            return nullptr;
+        auto* image = static_cast<QImage*>(device);
+        if (image->format() != QImage::Format_RGB32 || (st.hasClip && st.clip.rectCount() > 1))
+            return nullptr;
+        *bounds = Bounds();
+        return image;
+    }
     void Fill(const QRect& r, COLORREF c)
     {
-        if (painter && !r.isEmpty())
+        if (!painter || r.isEmpty())
+            return;
+        QRect bounds;
+        if (QImage* image = DirectPixels(&bounds))
+            FillPixels(image, r.intersected(bounds), ToQColor(c).rgb());
+        else
             painter->fillRect(r, ToQColor(c));
     }
     // A rectangle given by its logical edges, brought onto the device; empty when inverted or
@@ -106,7 +137,22 @@ public:
         return QRect(static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l),
                      static_cast<int>(b - t));
     }
-    void Line(POINT a, POINT b)
+    // Where lines land as the state stands: the box they are cut to, and the pixels they are
+    // written into directly, null where the painter draws them. Taken once for all the lines of
+    // a call.
+    struct LineTarget {
+        QRect box;
+        QImage* pixels = nullptr;
+    };
+    LineTarget LinesLandOn() const
+    {
+        LineTarget target;
+        target.pixels = DirectPixels(&target.box);
+        if (!target.pixels)
+            target.box = Bounds();
+        return target;
+    }
+    void Line(POINT a, POINT b, const LineTarget& target)
     {
         const Pen& pen = st.pen;
         if (!painter)
@@ -114,7 +160,7 @@ public:
         const QPoint da = ToDevice(a.x, a.y), db = ToDevice(b.x, b.y);
         if (pen.width > 1) {
             QLineF clipped;
-            if (!ClipSegment(da, db, Bounds().adjusted(-pen.width, -pen.width, pen.width, pen.width),
+            if (!ClipSegment(da, db, target.box.adjusted(-pen.width, -pen.width, pen.width, pen.width),
                              &clipped))
                 return;
             painter->setPen(QPen(ToQColor(pen.color), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -122,14 +168,25 @@ public:
             return;
         }
         const bool styled = pen.style != PS_SOLID;
-        const bool gaps = styled && st.bkMode == OPAQUE;
         const int phase = st.dotPhase;
-        const long long steps = RasterLine({da.x(), da.y()}, {db.x(), db.y()}, Bounds(), styled ? phase : -1,
-                                           [&](const QRect& run, bool on) {
-                                               if (on)
-                                                   Fill(run, pen.color);
-                                               else if (gaps)
-                                                   Fill(run, st.bkColor);
+        // What each run is filled with; the runs come cut to the box, all that the pixels of a
+        // memory surface may be written in. The call takes a reference alone, which needs no
+        // allocation.
+        const struct Runs {
+            DeviceContext* dc;
+            QImage* pixels;
+            COLORREF on, off;
+            bool gaps;
+        } runs{this, target.pixels, pen.color, st.bkColor, styled && st.bkMode == OPAQUE};
+        const long long steps = RasterLine({da.x(), da.y()}, {db.x(), db.y()}, target.box,
+                                           styled ? phase : -1, [&runs](const QRect& run, bool on) {
+                                               if (!on && !runs.gaps)
+                                                   return;
+                                               const COLORREF c = on ? runs.on : runs.off;
+                                               if (runs.pixels)
+                                                   FillPixels(runs.pixels, run, ToQColor(c).rgb());
+                                               else
+                                                   runs.dc->Fill(run, c);
                                            });
         if (styled)
             st.dotPhase = static_cast<int>((phase + steps) % (2 * kDotLength));
@@ -369,7 +426,7 @@ BOOL CDC::LineTo(int x, int y)
 {
     if (!m_hDC)
         return FALSE;
-    m_hDC->Line(m_hDC->st.position, {x, y});
+    m_hDC->Line(m_hDC->st.position, {x, y}, m_hDC->LinesLandOn());
     m_hDC->st.position = {x, y};
     return TRUE;
 }
@@ -385,8 +442,9 @@ BOOL CDC::Polyline(const POINT* points, int count)
         return FALSE;
     const int keep = m_hDC->st.dotPhase;
     m_hDC->st.dotPhase = 0;
+    const DeviceContext::LineTarget target = m_hDC->LinesLandOn();
     for (int i = 1; i < count; ++i)
-        m_hDC->Line(points[i - 1], points[i]);
+        m_hDC->Line(points[i - 1], points[i], target);
     m_hDC->st.dotPhase = keep;
     return TRUE;
 }
@@ -407,8 +465,9 @@ BOOL CDC::Polygon(const POINT* points, int count)
     }
     const int keep = d.st.dotPhase;
     d.st.dotPhase = 0;
+    const DeviceContext::LineTarget target = d.LinesLandOn();
     for (int i = 0; i < count; ++i)
-        d.Line(points[i], points[(i + 1) % count]);
+        d.Line(points[i], points[(i + 1) % count], target);
     d.st.dotPhase = keep;
     return TRUE;
 }
@@ -559,7 +618,7 @@ BOOL CDC::TextOut(int x, int y, const QString& text)
         return FALSE;
     DeviceContext& d = *m_hDC;
     const ResolvedFont& font = ResolveFont(d.st.font);
-    const int width = QFontMetrics(font.font).horizontalAdvance(text);
+    const int width = font.Width(text);
     const int cell = font.Height();
     const UINT align = d.st.textAlign;
     const int left = (align & TA_CENTER) == TA_CENTER ? -width / 2 : (align & TA_RIGHT) ? -width : 0;
@@ -570,16 +629,16 @@ BOOL CDC::TextOut(int x, int y, const QString& text)
     if (ref.x() < -kFar || ref.x() > kFar || ref.y() < -kFar || ref.y() > kFar)
         return TRUE;
     QPainter& p = *d.painter;
-    p.save();
-    p.translate(ref);
+    QTransform place = QTransform::fromTranslate(ref.x(), ref.y());
     if (d.st.font.lfEscapement != 0)
-        p.rotate(-d.st.font.lfEscapement / 10.0);
+        place.rotate(-d.st.font.lfEscapement / 10.0);
+    p.setTransform(place);
     if (d.st.bkMode == OPAQUE)
         p.fillRect(QRect(left, top, width, cell), ToQColor(d.st.bkColor));
-    p.setFont(font.font);
+    d.SetPainterFont(font);
     p.setPen(ToQColor(d.st.textColor));
     p.drawText(QPoint(left, top + font.ascent), text);
-    p.restore();
+    p.resetTransform();
     return TRUE;
 }
 
@@ -588,7 +647,7 @@ SIZE CDC::GetTextExtent(const QString& text) const
     if (!m_hDC)
         return {};
     const ResolvedFont& font = ResolveFont(m_hDC->st.font);
-    return {QFontMetrics(font.font).horizontalAdvance(text), font.Height()};
+    return {font.Width(text), font.Height()};
 }
 
 TextMetrics CDC::GetTextMetrics() const
@@ -606,23 +665,22 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* src, int xSrc, int yS
 
 namespace {
 
-// The source block of a blit onto target, copied out when it is read from the surface it is
-// drawn on; false when there is nothing to draw.
-bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* block,
-                 QRect* from)
+// The image a blit onto target reads from, and the block of it in device pixels: the source
+// surface itself, drawn from in place, or a copy of the block when the source is the target's
+// own surface, which the blit overwrites as it reads. Null when there is nothing to draw.
+const QImage* SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSize size, QImage* copy,
+                          QRect* from)
 {
     const DeviceContext* surface = src ? src->GetSafeHdc() : nullptr;
     const QImage* image = ImageOf(surface);
     if (!target || !target->painter || !image || source.isEmpty() || size.isEmpty())
-        return false;
+        return nullptr;
     *from = QRect(surface->ToDevice(source.x(), source.y()), source.size());
-    if (surface == target) {
-        *block = image->copy(*from);
-        *from = block->rect();
-    } else {
-        *block = *image; // shares the pixels
-    }
-    return true;
+    if (surface != target)
+        return image;
+    *copy = image->copy(*from);
+    *from = copy->rect();
+    return copy;
 }
 
 } // namespace
@@ -630,10 +688,24 @@ bool SourceBlock(const DeviceContext* target, const CDC* src, QRect source, QSiz
 BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
                      int srcHeight, DWORD rop)
 {
-    QImage block;
+    QImage copy;
     QRect from;
-    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
+    const QImage* block =
+        SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &copy, &from);
+    if (!block)
         return FALSE;
+    const QRect to(m_hDC->ToDevice(x, y), QSize(width, height));
+    QRect bounds;
+    QImage* pixels = m_hDC->DirectPixels(&bounds);
+    if (pixels && block->format() == QImage::Format_RGB32 && to.size() == from.size() &&
+        (rop == SRCCOPY || rop == SRCPAINT)) {
+        // What the painter does: the block is cut to its image, then the target to its bounds.
+        const QRect source = from.intersected(block->rect());
+        const QRect target = source.translated(to.topLeft() - from.topLeft()).intersected(bounds);
+        CombinePixels(pixels, target, *block, target.topLeft() - to.topLeft() + from.topLeft(),
+                      rop == SRCPAINT ? PixelOp::Or : PixelOp::Copy);
+        return TRUE;
+    }
     QPainter& p = *m_hDC->painter;
     switch (rop) {
     case SRCPAINT: p.setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
@@ -644,7 +716,7 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
         break;
     }
     p.setRenderHint(QPainter::LosslessImageRendering); // a printer keeps the pixels exact
-    p.drawImage(QRect(m_hDC->ToDevice(x, y), QSize(width, height)), block, from);
+    p.drawImage(to, *block, from);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     return TRUE;
 }
@@ -652,11 +724,13 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* src, int xSrc, in
 BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* src, int xSrc, int ySrc, int srcWidth,
                          int srcHeight, COLORREF transparent)
 {
-    QImage block;
+    QImage copy;
     QRect from;
-    if (!SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &block, &from))
+    const QImage* block =
+        SourceBlock(m_hDC, src, QRect(xSrc, ySrc, srcWidth, srcHeight), QSize(width, height), &copy, &from);
+    if (!block)
         return FALSE;
-    QImage masked = block.copy(from).convertToFormat(QImage::Format_ARGB32);
+    QImage masked = block->copy(from).convertToFormat(QImage::Format_ARGB32);
     const QRgb leaveOut = ToQColor(transparent).rgb() & RGB_MASK;
     for (int row = 0; row < masked.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(masked.scanLine(row));
@@ -678,6 +752,12 @@ BOOL CDC::ScrollDC(int dx, int dy, const Rect& scroll, const Rect& clip)
     const QRect within = m_hDC->DeviceBox(clip.left, clip.top, clip.right, clip.bottom);
     if (from.isEmpty() || within.isEmpty())
         return TRUE;
+    QRect bounds;
+    if (QImage* pixels = m_hDC->DirectPixels(&bounds)) {
+        const QRect to = from.translated(dx, dy).intersected(within).intersected(bounds);
+        CombinePixels(pixels, to, *pixels, to.topLeft() - QPoint(dx, dy), PixelOp::Copy);
+        return TRUE;
+    }
     const QImage moved = image->copy(from);
     QPainter& p = *m_hDC->painter;
     p.save();

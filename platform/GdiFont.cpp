@@ -52,6 +52,19 @@ ResolvedFont Resolve(const LogFont& lf)
 
 } // namespace
 
+int ResolvedFont::Width(const QString& text) const
+{
+    // Texts that change with every value would pile up: the measures start anew now and then.
+    constexpr qsizetype kKeptWidths = 1024;
+    if (const auto it = m_widths.constFind(text); it != m_widths.cend())
+        return *it;
+    if (m_widths.size() >= kKeptWidths)
+        m_widths.clear();
+    const int width = QFontMetrics(font).horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
+}
+
 const ResolvedFont& ResolveFont(const LogFont& logFont)
 {
     // The face and the escapement do not change the resolved font.

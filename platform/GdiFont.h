@@ -5,6 +5,8 @@
 #include "platform/GdiObjects.h"
 
 #include <QFont>
+#include <QHash>
+#include <QString>
 
 namespace platform {
 
@@ -13,6 +15,11 @@ struct ResolvedFont {
     int ascent = 0;  // the cell above the baseline
     int descent = 0; // the cell below it
     int Height() const { return ascent + descent; }
+    // The advance of a text, measured once for a text that is drawn again and again.
+    int Width(const QString& text) const;
+
+private:
+    mutable QHash<QString, int> m_widths;
 };
 
 // Resolved once per distinct LogFont and kept; UI thread only.

@@ -1,11 +1,46 @@
 #include "platform/GdiObjects.h"
 
+#include <QCoreApplication>
 #include <QPainterPath>
 #include <QPolygon>
 
 #include <algorithm>
+#include <mutex>
+#include <vector>
 
 namespace platform {
+
+namespace {
+
+// The paint surfaces kept for the next paint of their size, at most this many; a surface is free
+// while the list alone holds it.
+constexpr std::size_t kKeptSurfaces = 8;
+
+struct KeptSurfaces {
+    std::mutex mutex;
+    std::vector<std::shared_ptr<QImage>> images;
+};
+
+KeptSurfaces& Kept()
+{
+    static KeptSurfaces kept;
+    // Their memory goes with the application object, before the statics of Qt that it may use.
+    [[maybe_unused]] static const bool forgotten = [] {
+        qAddPostRoutine([] {
+            const std::lock_guard lock(kept.mutex);
+            kept.images.clear();
+        });
+        return true;
+    }();
+    return kept;
+}
+
+bool IsFree(const std::shared_ptr<QImage>& image)
+{
+    return image.use_count() == 1;
+}
+
+} // namespace
 
 BOOL Bitmap::CreateCompatibleBitmap(int width, int height)
 {
@@ -17,6 +52,32 @@ BOOL Bitmap::CreateCompatibleBitmap(int width, int height)
         return FALSE;
     image->fill(Qt::white);
     m_image = std::move(image);
+    return TRUE;
+}
+
+BOOL Bitmap::CreatePaintSurface(int width, int height)
+{
+    m_image.reset();
+    KeptSurfaces& kept = Kept();
+    const std::lock_guard lock(kept.mutex);
+    auto& images = kept.images;
+    const QSize size(width, height);
+    const auto reusable = std::find_if(images.begin(), images.end(), [&](const auto& image) {
+        return IsFree(image) && image->size() == size;
+    });
+    if (reusable != images.end()) {
+        m_image = *reusable;
+        return TRUE;
+    }
+    if (!CreateCompatibleBitmap(width, height))
+        return FALSE;
+    if (images.size() == kKeptSurfaces) {
+        const auto unused = std::find_if(images.begin(), images.end(), IsFree);
+        if (unused == images.end())
+            return TRUE;
+        images.erase(unused);
+    }
+    images.push_back(m_image);
     return TRUE;
 }
 

@@ -55,6 +55,10 @@ public:
     Bitmap() = default;
     // A surface of that size in the screen's format, white; FALSE when it cannot be made.
     BOOL CreateCompatibleBitmap(int width, int height);
+    // A surface of that size for a paint that sets every pixel before it reads one: the memory of
+    // an earlier such surface of the same size that nothing holds any more, with the pixels it was
+    // left with, else a new white one. A paint thus neither allocates nor clears it anew.
+    BOOL CreatePaintSurface(int width, int height);
     void DeleteObject() { m_image.reset(); }
     bool IsNull() const { return !m_image || m_image->isNull(); }
     SIZE GetSize() const;

@@ -14,7 +14,7 @@ CMemDC::CMemDC(CDC* pDC, const Rect* pRect, bool bBuffer)
         CreateCompatibleDC(pDC);
         POINT corners[2] = {m_rcArea.TopLeft(), m_rcArea.BottomRight()};
         pDC->LPtoDP(corners, 2);
-        m_bitmap.CreateCompatibleBitmap(corners[1].x - corners[0].x, corners[1].y - corners[0].y);
+        m_bitmap.CreatePaintSurface(corners[1].x - corners[0].x, corners[1].y - corners[0].y);
         m_pOldBitmap = SelectObject(m_bitmap);
         SetMapMode(pDC->GetMapMode());
         // In the text mapping mode the window and viewport extents have no effect; there is

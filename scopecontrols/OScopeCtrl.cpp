@@ -6,6 +6,7 @@
 #include "platform/WindowStyles.h"
 #include "scopecontrols/ScopeSettings.h"
 
+#include <QPaintEvent>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -34,13 +35,15 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         CDC dc(this);
         Rect frame(0, 0, width(), height());
         dc.DrawEdge(&frame, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
         dc.DrawEdge(&frame, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+        // The paint's clip is what is to be painted anew, as a paint context's is.
         dc.IntersectClipRect(frame);
+        dc.IntersectClipRect(Rect::FromQRect(event->rect()));
         dc.SetWindowOrg(-kEdge, -kEdge);
         m_scope->OnPaint(&dc);
     }
@@ -164,25 +167,61 @@ void COScopeCtrl::Invalidate()
         m_pWnd->update();
 }
 
+void COScopeCtrl::InvalidateTraces()
+{
+    // A step changes the plot surface in the rows and columns where traces show, and nowhere
+    // else; without a plot surface the whole window is painted anew.
+    if (!m_dcPlot) {
+        Invalidate();
+        return;
+    }
+    if (m_pWnd)
+        m_pWnd->update(QRect(ScopeWindow::kEdge + m_rectPlot.left, ScopeWindow::kEdge + m_rectPlot.top + 1,
+                             m_rectPlot.Width() + 1, m_rectPlot.Height()));
+}
+
 void COScopeCtrl::OnPaint(CDC* paintDC)
 {
     if (!m_dcGrid) {
         paintDC->FillSolidRect(m_rectClient, m_crBackColor);
         return;
     }
-    ComposeOnto(paintDC, m_rectClient, m_dcPlot.get());
+    // Only what the paint clips to is painted, of what the surfaces cover. They are combined in
+    // memory, where the OR is cheap, a band of rows at a time, so that each band stays in the
+    // cache from the copy of the grid to the copy onto the window.
+    constexpr int kBand = 64;
+    const SIZE size = m_bitmapGrid.GetSize();
+    Rect clip;
+    paintDC->GetClipBox(&clip);
+    const QRect covered(0, 0, std::min<int>(size.cx, m_nClientWidth),
+                        std::min<int>(size.cy, m_nClientHeight));
+    const Rect box = Rect::FromQRect(clip.ToQRect().intersected(covered));
+    if (box.IsRectEmpty())
+        return;
+    CDC dcPaint;
+    dcPaint.CreateCompatibleDC(paintDC);
+    platform::Bitmap bitmap;
+    bitmap.CreatePaintSurface(box.Width(), std::min(kBand, box.Height()));
+    dcPaint.SelectObject(bitmap);
+    for (int top = box.top; top < box.bottom; top += kBand) {
+        const Rect band(box.left, top, box.right, std::min(top + kBand, box.bottom));
+        dcPaint.SetWindowOrg(band.left, band.top);
+        ComposeOnto(&dcPaint, band, band, m_dcPlot.get());
+        paintDC->BitBlt(band.left, band.top, band.Width(), band.Height(), &dcPaint, band.left, band.top,
+                        SRCCOPY);
+    }
 }
 
-// The one picture of screen and paper: the grid surface stretched over the area, and the traces
-// over it. On the screen the plot is ORed over the grid; on the white page its background is left
-// out. Qt paints a window into its backing store and shows it whole, so the screen needs no
-// buffer of its own against flicker.
-void COScopeCtrl::ComposeOnto(CDC* dc, const Rect& area, CDC* traces)
+// The one picture of screen and paper: a block of the grid surface stretched over the area, and
+// the same block of the traces over it. On the screen the plot is ORed over the grid; on the
+// white page its background is left out.
+void COScopeCtrl::ComposeOnto(CDC* dc, const Rect& area, const Rect& block, CDC* traces)
 {
     const int x = area.left, y = area.top, w = area.Width(), h = area.Height();
-    dc->StretchBlt(x, y, w, h, m_dcGrid.get(), 0, 0, m_nClientWidth, m_nClientHeight, SRCCOPY);
+    const int sx = block.left, sy = block.top, sw = block.Width(), sh = block.Height();
+    dc->StretchBlt(x, y, w, h, m_dcGrid.get(), sx, sy, sw, sh, SRCCOPY);
     if (dc->IsPrinting())
-        dc->TransparentBlt(x, y, w, h, traces, 0, 0, m_nClientWidth, m_nClientHeight, m_crBackColor);
+        dc->TransparentBlt(x, y, w, h, traces, sx, sy, sw, sh, m_crBackColor);
     else
-        dc->StretchBlt(x, y, w, h, traces, 0, 0, m_nClientWidth, m_nClientHeight, SRCPAINT);
+        dc->StretchBlt(x, y, w, h, traces, sx, sy, sw, sh, SRCPAINT);
 }

@@ -109,9 +109,12 @@ private:
     int FitStep();
     int ValueY(const ScopeTrace& trace, double value) const;
     bool ValidTrace(int nTrace) const { return nTrace >= 0 && nTrace < m_nTraces; }
+    // The whole window is to be painted anew, or what a step changes: where the traces show.
     void Invalidate();
+    void InvalidateTraces();
     GridSpec CurrentGridSpec() const;
-    void ComposeOnto(platform::CDC* dc, const platform::Rect& area, platform::CDC* traces);
+    void ComposeOnto(platform::CDC* dc, const platform::Rect& area, const platform::Rect& block,
+                     platform::CDC* traces);
 
     QPointer<QWidget> m_pWnd;
 };

@@ -13,7 +13,7 @@ void COScopeCtrl::PushValues(const double* values)
 {
     TakeStep(values);
     ScrollAndPlot();
-    Invalidate();
+    InvalidateTraces();
 }
 
 void COScopeCtrl::SkipGap(const double* values)
@@ -27,7 +27,7 @@ void COScopeCtrl::SkipGap(const double* values)
             trace.previousValue = trace.value;
         }
     }
-    Invalidate();
+    InvalidateTraces();
 }
 
 void COScopeCtrl::TakeStep(const double* values)

@@ -44,7 +44,7 @@ void COScopeCtrl::PrintGraph()
     if (m_dcPlot)
         traces.BitBlt(0, 0, m_nClientWidth, m_nClientHeight, m_dcPlot.get(), 0, 0, SRCCOPY);
     RebuildGrid(TRUE);
-    ComposeOnto(&dc, page, &traces);
+    ComposeOnto(&dc, page, m_rectClient, &traces);
     dc.RestoreDC(-1);
     dc.EndPage();
     dc.EndDoc();

@@ -246,6 +246,51 @@ TEST(DrawingContext, UpwardTextHasItsFootAtTheReferenceForBottomAlignment)
     EXPECT_EQ(s.Inked(), QRect(40 - size.cy, 100 - size.cx + size.cx / 2, size.cy, size.cx));
 }
 
+// One context, texts in turn: each is drawn in the font selected for it, at the place its own
+// reference gives, whatever the text before it had; what the painter draws afterwards lands
+// unturned where it is asked to.
+TEST(DrawingContext, TextsInTurnTakeTheirOwnFontAndPlace)
+{
+    Surface s(260, 200);
+    const auto inked = [&s](const QRect& within) {
+        QRect r;
+        for (int y = within.top(); y <= within.bottom(); ++y)
+            for (int x = within.left(); x <= within.right(); ++x)
+                if (s.dc.GetPixel(x, y) != 0xFFFFFF)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    const auto font = [](int height, int escapement) {
+        LogFont lf = platform::DefaultGuiFont();
+        lf.lfHeight = height;
+        lf.lfEscapement = escapement;
+        return lf;
+    };
+    s.dc.SetBkMode(TRANSPARENT);
+    struct Text {
+        int height, escapement, x, y;
+    } const texts[] = {{12, 0, 5, 5}, {30, 0, 60, 5}, {16, 900, 40, 180}, {12, 0, 150, 5}};
+    for (const Text& t : texts) {
+        s.dc.SelectObject(font(t.height, t.escapement));
+        s.dc.TextOut(t.x, t.y, "Wg");
+    }
+    for (const Text& t : texts) {
+        SCOPED_TRACE(testing::Message() << t.height << " at " << t.x);
+        s.dc.SelectObject(font(t.height, t.escapement));
+        const SIZE size = s.dc.GetTextExtent("Wg");
+        const QRect cell =
+            t.escapement ? QRect(t.x, t.y - size.cx, size.cy, size.cx) : QRect(t.x, t.y, size.cx, size.cy);
+        const QRect ink = inked(cell.adjusted(-4, -4, 4, 4));
+        EXPECT_TRUE(cell.contains(ink)) << "the glyphs lie in their cell";
+        EXPECT_GT(t.escapement ? ink.width() : ink.height(), size.cy * 2 / 3) << "and fill its height";
+    }
+    const POINT triangle[3] = {{200, 100}, {240, 100}, {200, 140}};
+    s.dc.SelectObject(Brush::Solid(RGB(255, 0, 0)));
+    s.dc.Polygon(triangle, 3);
+    EXPECT_EQ(inked(QRect(180, 80, 80, 80)), QRect(200, 100, 41, 41));
+    EXPECT_EQ(s.dc.GetPixel(205, 105), RGB(255, 0, 0));
+}
+
 TEST(DrawingContext, BlitsCopyAndCombine)
 {
     Surface source(4, 1), target(4, 1);
@@ -260,6 +305,57 @@ TEST(DrawingContext, BlitsCopyAndCombine)
     source.dc.BitBlt(1, 0, 2, 1, &source.dc, 0, 0, SRCCOPY);
     EXPECT_EQ(source.dc.GetPixel(1, 0), RGB(255, 0, 0));
     EXPECT_EQ(source.dc.GetPixel(2, 0), RGB(0, 0, 255));
+}
+
+// One row of pixels as Surface::Row spells it, read from an image.
+std::string RowOf(const QImage& image, int y)
+{
+    std::string s;
+    for (int x = 0; x < image.width(); ++x) {
+        const COLORREF c = platform::FromQColor(QColor::fromRgb(image.pixel(x, y)));
+        s += c == 0xFFFFFF ? '.' : c == 0 ? '#' : 'o';
+    }
+    return s;
+}
+
+// A memory surface has its pixels written directly; an image of another format is drawn on by
+// the painter. Both give the same blits, cut to the source and to the target's clip.
+TEST(DrawingContext, BlitsAreCutToTheirSourceAndToTheTargetsClip)
+{
+    struct Case {
+        const char* name;
+        int x, width, xSrc;
+        DWORD rop;
+        COLORREF under; // what the target holds before
+        Rect clip;      // empty: none
+        const char* row;
+    };
+    constexpr COLORREF kBlue = RGB(0, 0, 255);
+    const Case cases[] = {
+        {"a block reaching left of its source", 0, 4, -1, SRCCOPY, 0, Rect(), "#o#.##"},
+        {"a block reaching right of the target", 4, 4, 0, SRCCOPY, 0, Rect(), "####o#"},
+        {"a block cut by the target's clip", 0, 4, 0, SRCCOPY, 0, Rect(2, 0, 4, 1), "##..##"},
+        {"an OR, cut by its source and the clip", 0, 6, 0, SRCPAINT, kBlue, Rect(0, 0, 3, 1), "oo.ooo"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Red, black, white, white, at the source's logical x 10 to 13.
+        Surface source(4, 1);
+        source.dc.SetPixel(0, 0, RGB(255, 0, 0));
+        source.dc.SetPixel(1, 0, 0);
+        source.dc.SetWindowOrg(10, 0);
+        Surface memory(6, 1);
+        QImage image(6, 1, QImage::Format_ARGB32_Premultiplied);
+        CDC painted(&image);
+        for (CDC* target : {&memory.dc, &painted}) {
+            target->FillSolidRect(Rect(0, 0, 6, 1), c.under);
+            if (!c.clip.IsRectEmpty())
+                target->IntersectClipRect(c.clip);
+            target->BitBlt(c.x, 0, c.width, 1, &source.dc, 10 + c.xSrc, 0, c.rop);
+        }
+        EXPECT_EQ(memory.Row(0, 0, 6), c.row);
+        EXPECT_EQ(RowOf(image, 0), c.row) << "the painter's blit";
+    }
 }
 
 TEST(DrawingContext, StretchedBlitsScalePixelByPixelAndMayLeaveOutAColour)
@@ -284,6 +380,69 @@ TEST(DrawingContext, ScrollMovesPixelsWithinTheClip)
     s.dc.SetPixel(1, 0, 0);
     s.dc.ScrollDC(-1, 0, Rect(2, 0, 6, 1), Rect(2, 0, 6, 1));
     EXPECT_EQ(s.Row(0, 0, 6), ".##...") << "the pixel at 3 moved to 2; what left the clip is gone";
+}
+
+// A move over the pixels it comes from takes each pixel from where it was, in every direction,
+// also where the context's clip is more than one rectangle and the painter moves them.
+TEST(DrawingContext, ScrollsOverlappingThemselvesMoveEveryPixelOnce)
+{
+    struct Case {
+        int dx, dy;
+        const char* rows[3];
+    };
+    // Black pixels at (0, 0), (1, 1) and (3, 2) of a 4 x 3 surface, moved one step; what the
+    // move does not reach keeps its pixels.
+    const Case cases[] = {
+        {0, 1, {"#...", "#...", ".#.."}}, {0, -1, {".#..", "...#", "...#"}},
+        {1, 0, {"##..", "..#.", "...."}}, {-1, 0, {"....", "#...", "..##"}},
+        {1, 1, {"#...", ".#..", "..#."}},
+    };
+    // A clip of two rectangles that leaves the four columns whole.
+    platform::Region parts[2];
+    parts[0].CreateRectRgn(0, 0, 4, 3);
+    parts[1].CreateRectRgn(4, 0, 5, 1);
+    platform::Region notch;
+    notch.CombineRgn(parts[0], parts[1], RGN_OR);
+    for (const Case& c : cases) {
+        for (const bool twoRectangles : {false, true}) {
+            SCOPED_TRACE(testing::Message()
+                         << c.dx << "," << c.dy << (twoRectangles ? " two rectangles" : ""));
+            Surface s(5, 3);
+            if (twoRectangles) {
+                ASSERT_EQ(s.dc.SelectClipRgn(&notch), COMPLEXREGION);
+            }
+            s.dc.SetPixel(0, 0, 0);
+            s.dc.SetPixel(1, 1, 0);
+            s.dc.SetPixel(3, 2, 0);
+            s.dc.ScrollDC(c.dx, c.dy, Rect(0, 0, 4, 3), Rect(0, 0, 4, 3));
+            for (int y = 0; y < 3; ++y)
+                EXPECT_EQ(s.Row(y, 0, 4), c.rows[y]) << "row " << y;
+        }
+    }
+}
+
+// A surface that nothing holds any more is handed out again for a paint of its size, with the
+// pixels it was left with; one that is still held never is.
+TEST(DrawingContext, PaintSurfacesAreReusedOnlyOnceReleased)
+{
+    Bitmap first;
+    ASSERT_TRUE(first.CreatePaintSurface(30, 20));
+    first.Image()->setPixel(5, 5, 0xFF000000);
+    Bitmap held;
+    ASSERT_TRUE(held.CreatePaintSurface(30, 20));
+    EXPECT_NE(held.Image(), first.Image());
+    EXPECT_EQ(held.Image()->pixel(5, 5), 0xFFFFFFFFu) << "a new surface is white";
+
+    first.DeleteObject();
+    Bitmap other;
+    ASSERT_TRUE(other.CreatePaintSurface(31, 20));
+    EXPECT_EQ(other.Image()->pixel(5, 5), 0xFFFFFFFFu) << "another size is another surface";
+    Bitmap again;
+    ASSERT_TRUE(again.CreatePaintSurface(30, 20));
+    EXPECT_NE(again.Image(), held.Image());
+    EXPECT_EQ(again.Image()->pixel(5, 5), 0xFF000000u) << "the released surface's memory, as it was left";
+    EXPECT_FALSE(again.CreatePaintSurface(0, 20));
+    EXPECT_TRUE(again.IsNull());
 }
 
 TEST(DrawingContext, PrinterContextDrawsBetweenStartAndEndOfTheDocument)

@@ -47,6 +47,21 @@ TEST(MemDC, BuffersUntilDestroyedThenCopiesTheFilledArea)
     EXPECT_EQ(At(image, 9, 5), kBlue);
 }
 
+TEST(MemDC, EveryPaintStartsFromAFilledArea)
+{
+    QImage image = BlueImage();
+    CDC target(&image);
+    const Rect area(10, 5, 30, 25);
+    for (COLORREF background : {RGB(0, 255, 0), RGB(255, 0, 0)}) {
+        target.SetBkColor(background);
+        CMemDC mem(&target, &area);
+        EXPECT_EQ(mem.GetPixel(12, 7), background) << "nothing is left of the paint before";
+        mem.SetPixel(12, 7, 0);
+    }
+    EXPECT_EQ(At(image, 12, 7), 0u);
+    EXPECT_EQ(At(image, 13, 7), RGB(255, 0, 0));
+}
+
 TEST(MemDC, NullAreaTakesTheTargetsClipBox)
 {
     QImage image = BlueImage();

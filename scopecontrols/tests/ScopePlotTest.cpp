@@ -3,6 +3,10 @@
 
 #include "scopecontrols/tests/ScopeTestSupport.h"
 
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
 #include <cmath>
 #include <limits>
 
@@ -180,6 +184,53 @@ TEST_F(ScopePlot, PaintingOrsThePlotOverTheGrid)
     EXPECT_EQ(platform::FromQColor(painted.pixel(kR - 1, 60)), RGB(255, 0, 64));
     EXPECT_EQ(platform::FromQColor(painted.pixel(kL, kT)), kWhite) << "the frame";
     EXPECT_EQ(platform::FromQColor(painted.pixel(kR, 30)), RGB(0, 0, 64));
+}
+
+// The window shows the grid with the traces ORed over it in every pixel, also where the picture
+// is taller than what is combined at a time.
+TEST_F(ScopePlot, ThePaintIsTheGridOrTheTracesInEveryPixel)
+{
+    Make(176, 300, 1);
+    for (int i = 0; i < 60; ++i)
+        Push(i % 2 ? 100 : 0);
+    const QImage painted = Painted();
+    ASSERT_EQ(painted.size(), Plot().size());
+    int differing = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            differing += painted.pixel(x, y) != (Grid().pixel(x, y) | Plot().pixel(x, y)) ? 1 : 0;
+    EXPECT_EQ(differing, 0);
+    EXPECT_TRUE(HasColor(painted, QRect(kL, 200, kR - kL, 50), kTraceColors[0]))
+        << "the traces show low down";
+}
+
+// A step paints anew only where the traces show; the window then shows what painting it whole
+// would show, also with values beyond the limits, wide pens and gaps.
+TEST_F(ScopePlot, AfterStepsTheWindowShowsTheWholePicture)
+{
+    g_nThickness = 4;
+    Make(176, 120, 2);
+    parent.resize(250, 200);
+    parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
+    const double values[] = {-20, 50, 130, 100, 0, 75, 200, 10};
+    for (int i = 0; i < 24; ++i) {
+        if (i == 12) {
+            g_nStepWidth = 30;
+            const std::vector<double> gap(2, 60.0);
+            scope->SkipGap(gap.data());
+            g_nStepWidth = 3;
+        }
+        Push(values[i % 8]);
+        QApplication::processEvents();
+    }
+    QWidget* window = scope->GetSafeHwnd();
+    const QImage shown =
+        QGuiApplication::primaryScreen()
+            ->grabWindow(parent.winId(), window->x(), window->y(), window->width(), window->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, window->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 // Nothing can be plotted where the margins leave no plot, or there is no client area at all;
