@@ -3,7 +3,13 @@
 #include "oscivo/core/OscivoFiles.h"
 #include "oscivo/core/OscivoState.h"
 
+#include <QFile>
+
+#include <chrono>
+#include <cstdint>
 #include <optional>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -176,26 +182,128 @@ void ReadLabelFile(std::string_view bytes)
         ParseLabelLine(line);
 }
 
-void LoadLabels()
+namespace {
+
+std::int64_t Nanoseconds(const timespec& time)
+{
+    return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec;
+}
+
+// A file as a load found it: its identity, size, and the times of its last write and of its
+// last change of any kind (a write, its permissions, a rename); all empty when it is missing.
+struct FileStamp {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+FileStamp StampOf(const QString& path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return {};
+    return {status.st_dev, status.st_ino, status.st_size, Nanoseconds(status.st_mtim),
+            Nanoseconds(status.st_ctim)};
+}
+
+// Whether a later change of the file would show in its stamp: the file system's clock is
+// coarse, so a file changed in the last moments could change again within the same tick.
+bool Settled(const FileStamp& stamp)
+{
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::system_clock::now().time_since_epoch());
+    return stamp.size < 0 || now.count() - stamp.changedNs > 100'000'000;
+}
+
+// Live mode loads the labels at every reply from files that rarely change. A load is kept
+// with the files it read, named as it named them, and given again while each name still
+// finds the same file unchanged; a change of folder, file or module loads anew.
+struct LabelLoad {
+    struct Source {
+        std::string name; // as given to LabelFilePath
+        QString path;
+        FileStamp stamp;
+    };
+    std::string scalingName;
+    std::vector<Source> sources;
+    bool reusable = false; // every source had settled
+    std::array<GroupLabels, kGroups> labels;
+    std::optional<std::string> redirectPath; // when the load scanned REDIRECT lines
+};
+
+LabelLoad& LastLoad()
+{
+    static LabelLoad last;
+    return last;
+}
+
+bool LastLoadHolds()
+{
+    const LabelLoad& last = LastLoad();
+    if (!last.reusable || last.scalingName != g_szScalingName)
+        return false;
+    for (const LabelLoad::Source& source : last.sources) {
+        const QString path = LabelFilePath(source.name);
+        if (path != source.path || StampOf(path) != source.stamp)
+            return false;
+    }
+    return true;
+}
+
+// The bytes of a label file, noted as a source of the load.
+std::optional<std::string> ReadSource(LabelLoad& load, std::string name)
+{
+    QString path = LabelFilePath(name);
+    FileStamp stamp = StampOf(path); // before the read: a change during it shows next time
+    load.reusable = load.reusable && Settled(stamp);
+    load.sources.push_back({std::move(name), path, stamp});
+    return ReadFileBytes(path);
+}
+
+void ReadLabels(LabelLoad& load)
 {
     ClearLabels();
-    if (const auto own = ReadFileBytes(LabelFilePath(MakeLabelFileName(true)))) {
+    if (const auto own = ReadSource(load, MakeLabelFileName(true))) {
         ReadLabelFile(*own);
         return;
     }
-    const auto shared = ReadFileBytes(LabelFilePath(MakeLabelFileName(false)));
+    const auto shared = ReadSource(load, MakeLabelFileName(false));
     if (!shared)
         return;
+    bool redirected = false;
     std::optional<std::string> target;
     LabelLineReader reader(*shared);
     std::string line;
-    while (reader.ReadTextLine(line) == 0)
+    while (!redirected && reader.ReadTextLine(line) == 0)
         if (MatchRedirectLine(line)) {
-            target = ReadFileBytes(LabelFilePath(g_szRedirectPath));
-            if (!target)
-                return;
-            break;
+            redirected = true;
+            target = ReadSource(load, g_szRedirectPath);
         }
+    load.redirectPath = g_szRedirectPath;
+    if (redirected && !target)
+        return; // a redirection to a file that cannot be read leaves the table empty
     ClearLabels();
     ReadLabelFile(target ? *target : *shared);
+}
+
+} // namespace
+
+void LoadLabels()
+{
+    LabelLoad& last = LastLoad();
+    if (LastLoadHolds()) {
+        g_labels = last.labels;
+        if (last.redirectPath)
+            g_szRedirectPath = *last.redirectPath;
+        return;
+    }
+    LabelLoad load;
+    load.scalingName = g_szScalingName;
+    load.reusable = true;
+    ReadLabels(load);
+    load.labels = g_labels;
+    last = std::move(load);
 }

@@ -2,6 +2,10 @@
 
 #include "CoreFixture.h"
 
+#include <QThread>
+
+#include <functional>
+
 class LabelFileTest : public CoreTest {};
 
 TEST_F(LabelFileTest, FileNamesComeFromThePartBeforeTheExtension)
@@ -152,4 +156,44 @@ TEST_F(LabelFileTest, LabelFilesAreFoundWhateverTheirCaseAtEveryIdentification)
     ASSERT_TRUE(Show("999 999 999,G005,F2,1,,G000,,,,G000,,,,G000,,,,G000,,,,G000,,,,G000,,,,G000,,,,"
                      "G000,,,,G000,,,,G000,,,,G000,,,,"));
     EXPECT_EQ(g_labels[5].name[2], "");
+}
+
+// Live mode loads the labels at every reply, and a load may give again what the last one read
+// while its files stay as they were; every change still shows at the next load. Each step
+// starts once the files have stood unchanged a while, so that the load before it is one that
+// may be given again.
+TEST_F(LabelFileTest, AChangeOfTheFilesOrTheModuleShowsAtTheNextLoad)
+{
+    WriteFile("labels/123-456-789.LBL", "REDIRECT,T.LBL,AB\n1,1,Shared\n");
+    WriteFile("labels/T.LBL", "1,1,Target\n");
+    g_szScalingName = "123-456-789-AB.SCL";
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        const char* name;
+    } steps[] = {
+        {"the target rewritten, as long as before", [&] { WriteFile("labels/T.LBL", "1,1,Tarxet\n"); },
+         "Tarxet"},
+        {"the redirection gone", [&] { WriteFile("labels/123-456-789.LBL", "1,1,Shared\n"); }, "Shared"},
+        {"the module's own file added, in small letters",
+         [&] { WriteFile("labels/123-456-789-ab.lbl", "1,1,Own\n"); }, "Own"},
+        {"its own file removed", [&] { QFile::remove(Path("labels/123-456-789-ab.lbl")); }, "Shared"},
+        {"the redirection back",
+         [&] { WriteFile("labels/123-456-789.LBL", "REDIRECT,T.LBL,AB\n1,1,Shared\n"); }, "Tarxet"},
+        {"another module of the family", [&] { g_szScalingName = "123-456-789-AC.SCL"; }, "Shared"},
+        {"the labels folder renamed", [&] { QDir(m_dir.path()).rename("labels", "old"); }, ""},
+    };
+    LoadLabels();
+    std::string shown = g_labels[1].name[0];
+    EXPECT_EQ(shown, "Target");
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.change);
+        QThread::msleep(200);
+        LoadLabels();
+        EXPECT_EQ(g_labels[1].name[0], shown);
+        step.make();
+        LoadLabels();
+        EXPECT_EQ(g_labels[1].name[0], step.name);
+        shown = step.name;
+    }
 }

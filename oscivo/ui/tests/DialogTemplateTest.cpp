@@ -148,8 +148,9 @@ void ExpectTextFits(const QWidget* control)
     SCOPED_TRACE(control->objectName().toStdString());
     const QFontMetrics fm(control->font());
     if (const auto* group = dynamic_cast<const GroupFrame*>(control)) {
-        if (!group->Title().isEmpty()) // the selection rectangles have none
+        if (!group->Title().isEmpty()) { // the selection rectangles have none
             EXPECT_TRUE(group->rect().contains(group->TitleRect())) << group->Title().toStdString();
+        }
     } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
         EXPECT_LE(fm.horizontalAdvance(label->text()), label->contentsRect().width())
             << label->text().toStdString();
@@ -161,8 +162,9 @@ void ExpectTextFits(const QWidget* control)
         const QRect room = button->style()->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
         // The graph boxes are as narrow as their square: their text is never shown.
-        if (!button->text().isEmpty() && room.width() > 0)
+        if (!button->text().isEmpty() && room.width() > 0) {
             EXPECT_LE(fm.horizontalAdvance(button->text()), room.width()) << button->text().toStdString();
+        }
     }
 }
 
