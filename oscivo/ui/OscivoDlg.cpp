@@ -131,8 +131,7 @@ BOOL COscivoDlg::OnInitDialog()
 
     for (const FirstImage& image : kFirstImages)
         SetButtonImage(image.id, image.icon);
-    EnableControl(IDC_STOP, false);
-    EnableControl(IDC_PAUSE, false);
+    ShowPlayback(m_playback.View()); // Stop and Pause take no presses yet
 
     // The step label, the fuel-economy units and the title; the title shows after the hint,
     // and the step label's control keeps its template text until the next exchange.
@@ -186,8 +185,7 @@ void COscivoDlg::OnModeStart()
     QCursor::setPos(mapToGlobal(load->geometry().center()));
     m_dlgTimers.SetTimer(IDT_TITLE_HINT, kDialogTimerMs);
     if (g_bLive) {
-        EnableControl(IDC_PAUSE, true);
-        g_bStopped = FALSE;
+        ShowPlayback(m_playback.StartLive());
         StartTimer(&COscivoDlg::OnTimerTick, kTickMs);
         return;
     }

@@ -9,12 +9,14 @@
 // widgets (OscivoDisplay.cpp). Its files: this one's .cpp (opening, timers, the host link),
 // OscivoLayout.cpp (controls, exchange, swatches, resizing), OscivoDisplay.cpp (replies, the
 // layout switch, meters, scale editing), OscivoRun.cpp (Stop, Pause, closing) and
-// OscivoPlayback.cpp (log mode: choosing, playing and pacing a host log).
+// OscivoPlayback.cpp (log mode: choosing a host log and the loop that plays it). Playback's
+// state and its pace are worked out by the widget-free PlaybackRun (oscivo/core).
 
 #include "hostlink/PluginDialog.h"
 #include "oscivo/core/LogReader.h"
 #include "oscivo/core/MeterSetup.h"
 #include "oscivo/core/OscivoModel.h"
+#include "oscivo/core/PlaybackRun.h"
 #include "oscivo/ui/Resource.h"
 #include "platform/WinTypes.h"
 #include "platform/WindowTimers.h"
@@ -92,6 +94,8 @@ public:
 
     // The members exchanged with the controls, and the display's state.
     OscivoModel m_model;
+    // Load, Pause, Stop and the pace of a played log.
+    PlaybackRun m_playback;
     // The log being played; open only while it plays.
     LogReader m_log;
     // Open meters: [0..11] the slots, [12] mileage, [13] consumption, [14..23] the advanced
@@ -151,11 +155,8 @@ private:
     int ChooseLogFile();
     // Opens g_strLogPath and reads its header; false when it cannot (the user has been told).
     bool OpenLog();
-    void StartPlayback();
     // Pause after a rewind: the same log from its first line.
     void RestartLog();
-    // The second Stop: the log waits to be played again.
-    void RewindLog();
     // Back to idle when a log cannot be played.
     void AbandonLog();
     void RunPlayback();
@@ -163,7 +164,8 @@ private:
     bool PlaybackStep();
     void PaceLine();
     void ShowLogMessage(const LogMessage& message);
-    void ShowSpeed();
+    // What the playback's model says the buttons and texts show.
+    void ShowPlayback(const PlaybackView& view);
 
     std::array<QWidget*, IDC_LAST - IDC_SCOPE_FRAME + 1> m_controls = {}; // by id from 1000
     std::map<UINT, int> m_buttonImage;

@@ -205,7 +205,11 @@ int COscivoDlg::ButtonImage(UINT id) const
 
 void COscivoDlg::SetButtonImage(UINT id, int iconId)
 {
-    m_buttonImage[id] = iconId;
+    // The playback shows its buttons after every line: only a change is drawn.
+    int& shown = m_buttonImage[id];
+    if (shown == iconId)
+        return;
+    shown = iconId;
     Button(id)->setIcon(m_buttonIcons[iconId - IDI_STOP]);
 }
 

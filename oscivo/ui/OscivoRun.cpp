@@ -22,49 +22,24 @@ constexpr int kPauseSleepMs = 10;
 
 void COscivoDlg::OnStop()
 {
-    if (!g_bLive && ButtonImage(IDC_STOP) == IDI_SLOWER)
-        RewindLog();
-    if (g_bStopped)
+    const PlaybackView view = m_playback.OnStop();
+    ShowPlayback(view);
+    if (!view.bSaveScaling)
         return;
-    g_bStopped = TRUE;
     m_log.Close();
-    if (g_bLive) {
-        EnableControl(IDC_STOP, false);
-        ShowControl(IDC_PAUSE, true);
-        EnableControl(IDC_PAUSE, true);
-        SetButtonImage(IDC_PAUSE, IDI_RESUME);
-        g_bLiveStopped = TRUE;
-    } else {
-        SetButtonImage(IDC_STOP, IDI_SLOWER); // the next press rewinds
-        EnableControl(IDC_PAUSE, false);
-        SetButtonImage(IDC_PAUSE, IDI_PAUSE);
-    }
-    EnableControl(IDC_LOAD, true);
-    SetButtonImage(IDC_LOAD, IDI_LOAD);
-    g_bRunning = FALSE;
-
     if (m_model.SaveScaling() == ScalingSave::Failed)
         platform::ShowMessageBox(this, ResStr(IDS_SCALING_NOT_SAVED), ResStr(IDS_ERROR), MB_OK);
 }
 
 void COscivoDlg::OnPause()
 {
-    if (g_bLive && g_bLiveStopped) {
-        // After a Stop there is no log to go on with: the press resumes the live display.
-        g_bLiveStopped = FALSE;
-        g_bNotPaused = FALSE;
-    }
-    g_bNotPaused = !g_bNotPaused;
-    SetButtonImage(IDC_PAUSE, ButtonImage(IDC_PAUSE) == IDI_PAUSE ? IDI_RESUME : IDI_PAUSE);
-    if (g_bLive) {
-        if (g_bNotPaused)
-            m_client.Connect("", HostPort()); // nothing while connected
-        g_bStopped = !g_bNotPaused;
-    } else if (g_bRewound) {
+    const PlaybackView view = m_playback.OnPause();
+    ShowPlayback(view);
+    if (view.bConnect)
+        m_client.Connect("", HostPort());
+    if (view.bRestart)
         RestartLog();
-        return;
-    }
-    if (!g_bNotPaused)
+    else if (view.bHold)
         WaitWhilePaused();
 }
 

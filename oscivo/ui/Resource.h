@@ -1,7 +1,9 @@
 #pragma once
 // Resource numbers of Oscivo's main dialog: its controls, icons, timers and system commands.
-// The string table's numbers are in oscivo/core/OscivoStrings.h.
+// The string table's numbers are in oscivo/core/OscivoStrings.h, the icons' in
+// oscivo/core/IconIds.h.
 
+#include "oscivo/core/IconIds.h"
 #include "oscivo/core/OscivoState.h"
 #include "platform/WinTypes.h"
 
@@ -44,20 +46,6 @@ constexpr std::array<UINT, kScopeSlots> g_nSlotBoxId = {1092, 1093, 1094, 1095, 
                                                         1090, 1091, 1084, 1085, 1086, 1087};
 constexpr std::array<UINT, kScopeSlots> kAirFuelId = {1101, 1102, 1103, 1104, 1106, 1105,
                                                       1107, 1108, 1110, 1109, 1111, 1112};
-
-// Icons
-constexpr int IDR_MAINFRAME = 129;
-constexpr int IDI_STOP = 130;
-constexpr int IDI_LOAD = 131;
-constexpr int IDI_PAUSE = 132;
-constexpr int IDI_RESUME = 133;
-constexpr int IDI_FASTER = 134;
-constexpr int IDI_SLOWER = 135; // also the rewind symbol of Stop
-constexpr int IDI_NEXT_SLOT = 136;
-constexpr int IDI_PREV_SLOT = 137;
-constexpr int IDI_PLAYING = 138;
-constexpr int IDI_STEP_UP = 139;
-constexpr int IDI_STEP_DOWN = 140;
 
 // Dialog timers, each of 100 ms
 constexpr UINT kDialogTimerMs = 100;
