@@ -324,7 +324,7 @@ TEST_F(Playback, ThePlayingLogNamesItselfInTheTitleAndLoadIsRefused)
     EXPECT_EQ(files.Requests().size(), 1u);
     EXPECT_EQ(Texts(values), (std::vector<std::string>{"100 /min", "200 /min", "300 /min"}));
     ExpectStopped();
-    // The title shows once the title hint, which runs in real time, has ended.
+    // The title shows once the title hint has ended.
     EXPECT_TRUE(WaitFor([&] { return dlg->windowTitle() == "Oscivo   -   123-456-789-AB  -   drive.csv"; }));
     // The module's scales were saved at the end.
     EXPECT_NE(ReadFile("Scaling/123-456-789-AB.SCL"), "<missing>");
