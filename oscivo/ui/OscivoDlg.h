@@ -84,6 +84,8 @@ public:
     void Relayout();
     // The nested wait while paused; in live mode it then draws a gap into the scope.
     void WaitWhilePaused();
+    // Writes the scales of the module they belong to; a failure is shown.
+    void SaveModuleScaling();
     // Dispatches every waiting message; the nested loops' pump.
     static void PumpMessages();
 

@@ -27,6 +27,11 @@ void COscivoDlg::OnStop()
     if (!view.bSaveScaling)
         return;
     m_log.Close();
+    SaveModuleScaling();
+}
+
+void COscivoDlg::SaveModuleScaling()
+{
     if (m_model.SaveScaling() == ScalingSave::Failed)
         platform::ShowMessageBox(this, ResStr(IDS_SCALING_NOT_SAVED), ResStr(IDS_ERROR), MB_OK);
 }
@@ -107,7 +112,12 @@ bool COscivoDlg::eventFilter(QObject* watched, QEvent* event)
 void COscivoDlg::OnClose()
 {
     m_client.Disconnect();
+    // A display stopped before (by Pause, a stop or the end of a log) saved its scales then, if
+    // at all: they are saved again, so that what was edited since is not lost.
+    const bool stoppedBefore = g_bStopped;
     OnStop();
+    if (stoppedBefore)
+        SaveModuleScaling();
     if (g_bSaveWindowSize)
         WritePrefsFile();
     // No program of the system writes it; closing removes it all the same.

@@ -56,6 +56,30 @@ TEST_F(Saving, AModuleSwitchSavesTheScalesOfTheModuleBeforeAndReportsAFailure)
     EXPECT_EQ(boxes.Boxes()[0].caption, "Fehler");
 }
 
+// Closing stops the display and saves the scales; a display already stopped, by Pause or by the
+// host's stop request, is saved again all the same, so that what was edited since is kept.
+class StoppedSaving : public OscivoDialogTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StoppedSaving, ScalesEditedAfterTheDisplayStoppedAreSavedAtClosing)
+{
+    const bool byPause = GetParam();
+    OpenAndShow(DriveReply());
+    if (byPause) {
+        QTest::mouseClick(dlg->Button(IDC_PAUSE), Qt::LeftButton);
+    } else {
+        host.SendStopRequest();
+        ASSERT_TRUE(WaitFor([] { return g_bStopped == TRUE; }));
+    }
+    ASSERT_TRUE(g_bStopped);
+    g_nScaleMax[1][0] = 7000; // as if edited
+    dlg->close();
+    EXPECT_NE(ReadFile("Scaling/123-456-789-AB.SCL").find("1,0,7000,"), std::string::npos);
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(PauseOrStopRequest, StoppedSaving, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Pause" : "StopRequest"; });
+
 TEST_F(Saving, EscapeClosesAsTheCloseBoxDoes)
 {
     {
