@@ -12,6 +12,9 @@
 //   standard  otherwise; line 4 the group of each row ("'001"), a later line each row's time
 //             column and units; data: marker, then per row its time and its values.
 //
+// Its files: LogHeader.cpp (the messages, the check of a chosen file, the time stamp and the
+// header readers) and LogLine.cpp (the converter of data lines); LogStream.h reads the bytes.
+//
 // Playback, with the dialog's widgets around it:
 //
 //     if (const auto message = CheckChosenLog(path)) ... show it, give up

@@ -7,6 +7,11 @@
 // and the meters. The members below m_plotValues hold what the dialog shows without an exchange;
 // the dialog brings its controls to them after every operation.
 //
+// Its files: DisplayUpdate.cpp (construction, what a parsed reply shows, the layout switch, the
+// effects), ReplyParser.cpp (taking and parsing a reply, identifying the module), FuelEconomy.cpp,
+// ScaleEdit.cpp (the selected slot, its Min and Max, the step label) and ModuleScaling.cpp
+// (loading and saving the module's scales).
+//
 // A live "DataReply" in the dialog (a played-back line goes the same way, with SetReply and
 // ParseReply in place of TakeReply):
 //
