@@ -12,6 +12,7 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -49,20 +50,58 @@ bool SameNameNoCase(std::string_view a, std::string_view b)
                         Qt::CaseInsensitive) == 0;
 }
 
-// The names in a folder. A labels folder holds hundreds of files and is searched at every live
-// reply, so its names are kept while its modification time stays. A listing taken soon after
-// that time is not kept: the file system's clock is coarse, and a change in the same tick would
-// not show.
-const std::vector<std::string>& FolderNames(const std::string& dir)
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) { return LowerAscii(c); });
+    return lower;
+}
+
+// The names in a folder, in the order the folder gives them, with the plain ASCII ones also by
+// their small letters, so that a name is found without comparing it with each entry.
+struct Listing {
+    std::filesystem::file_time_type modified;
+    bool settled = false;
+    std::vector<std::string> names;
+    std::unordered_map<std::string, std::size_t> firstAscii; // the first of each name in small letters
+    std::vector<std::size_t> others;                         // the names that are not plain ASCII
+
+    void Add(std::string name)
+    {
+        if (IsAscii(name))
+            firstAscii.try_emplace(LowerAscii(name), names.size());
+        else
+            others.push_back(names.size());
+        names.push_back(std::move(name));
+    }
+
+    // The first name that is wanted but for the case of its letters.
+    const std::string* FindNoCase(std::string_view wanted) const
+    {
+        if (!IsAscii(wanted)) {
+            const auto it = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+                return SameNameNoCase(name, wanted);
+            });
+            return it == names.end() ? nullptr : &*it;
+        }
+        const auto ascii = firstAscii.find(LowerAscii(wanted));
+        const std::size_t first = ascii == firstAscii.end() ? names.size() : ascii->second;
+        for (const std::size_t i : others)
+            if (i < first && SameNameNoCase(names[i], wanted))
+                return &names[i];
+        return first < names.size() ? &names[first] : nullptr;
+    }
+};
+
+// The listing of a folder. A labels folder holds hundreds of files and is searched at every
+// live reply, so its listing is kept while its modification time stays. A listing taken soon
+// after that time is not kept: the file system's clock is coarse, and a change in the same tick
+// would not show.
+const Listing& FolderListing(const std::string& dir)
 {
     using Clock = std::filesystem::file_time_type::clock;
-    struct Listing {
-        std::filesystem::file_time_type modified;
-        bool settled = false;
-        std::vector<std::string> names;
-    };
     static std::map<std::string, Listing> listings;
-    static const std::vector<std::string> none;
+    static const Listing none;
 
     std::error_code error;
     const auto modified = std::filesystem::last_write_time(dir, error);
@@ -70,13 +109,13 @@ const std::vector<std::string>& FolderNames(const std::string& dir)
         return none;
     Listing& listing = listings[dir];
     if (listing.settled && listing.modified == modified)
-        return listing.names;
+        return listing;
+    listing = Listing{};
     listing.modified = modified;
     listing.settled = Clock::now() - modified > std::chrono::milliseconds(100);
-    listing.names.clear();
     for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end; it.increment(error))
-        listing.names.push_back(it->path().filename().native());
-    return listing.names;
+        listing.Add(it->path().filename().native());
+    return listing;
 }
 
 } // namespace
@@ -93,11 +132,10 @@ QString FindNoCase(const QString& dir, const QString& name)
     if (QFileInfo::exists(exact))
         return exact;
     const QByteArray wanted = QFile::encodeName(name);
-    for (const std::string& entry : FolderNames(QFile::encodeName(dir).toStdString()))
-        if (SameNameNoCase(entry,
-                           std::string_view(wanted.constData(), static_cast<std::size_t>(wanted.size()))))
-            return Join(dir, QFile::decodeName(QByteArray::fromStdString(entry)));
-    return exact;
+    const std::string* entry =
+        FolderListing(QFile::encodeName(dir).toStdString())
+            .FindNoCase(std::string_view(wanted.constData(), static_cast<std::size_t>(wanted.size())));
+    return entry ? Join(dir, QFile::decodeName(QByteArray::fromStdString(*entry))) : exact;
 }
 
 std::string SafeFileName(std::string name)

@@ -8,7 +8,9 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -265,6 +267,32 @@ TEST_F(ScalingFileTest, FoldersAndFilesAreFoundWhateverTheirCase)
     EXPECT_NE(ReadFile("scaling/123-456-789-ab.scl").find("1,5,61,"), std::string::npos);
     EXPECT_EQ(Folder("scaling"), "123-456-789-ab.scl,DEFAULTS.CFG");
     EXPECT_FALSE(QFileInfo::exists(Path("Scaling")));
+}
+
+TEST_F(ScalingFileTest, ANameIsFoundInItsFolderWhateverTheCaseOfItsLetters)
+{
+    WriteFile("f/123-456-789-ab.lbl", "");
+    WriteFile("f/Exact.LBL", "");
+    WriteFile("f/exact.lbl", "");
+    WriteFile("f/\xC3\x84RGER.LBL", ""); // "ÄRGER.LBL"
+    const QString dir = Path("f");
+    const struct {
+        const char* wanted;
+        std::vector<const char*> found; // any of them; the folder's order decides
+    } cases[] = {
+        {"123-456-789-AB.LBL", {"123-456-789-ab.lbl"}},
+        {"Exact.LBL", {"Exact.LBL"}},
+        {"EXACT.lbl", {"Exact.LBL", "exact.lbl"}},
+        {"\xC3\xA4rger.lbl", {"\xC3\x84RGER.LBL"}}, // "ärger.lbl"
+        {"missing.LBL", {"missing.LBL"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wanted);
+        const QString found = QFileInfo(FindNoCase(dir, QString::fromUtf8(c.wanted))).fileName();
+        EXPECT_TRUE(std::any_of(c.found.begin(), c.found.end(), [&](const char* name) {
+            return found == QString::fromUtf8(name);
+        })) << found.toStdString();
+    }
 }
 
 TEST_F(ScalingFileTest, DefaultsFileReadsCompleteEntriesAndWritesWhatReadsBack)
