@@ -10,7 +10,7 @@ include(GoogleTest)
 #
 # A test of widgets says WIDGETS: it gets a QApplication main and the platform's recorders
 # (platform/testing). Any other test gets a QCoreApplication main, so that it cannot pull
-# widgets in.
+# widgets in. The test's sources take their main's precompiled headers (platform/testing).
 #
 # PROGRAMS names program targets the test starts: they are built first, and the path of each
 # reaches the test's code as the string TOOLSET_PROGRAM_<TARGET> (upper case).
@@ -19,10 +19,12 @@ function(toolset_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   if(T_WIDGETS)
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} toolset_test_main)
+    set(main toolset_test_main)
   else()
-    target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} toolset_core_test_main)
+    set(main toolset_core_test_main)
   endif()
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} ${main})
+  target_precompile_headers(${T_NAME} REUSE_FROM ${main})
   foreach(program IN LISTS T_PROGRAMS)
     string(MAKE_C_IDENTIFIER "${program}" id)
     string(TOUPPER "${id}" id)
