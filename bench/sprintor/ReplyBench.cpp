@@ -1,8 +1,8 @@
 #include "hostlink/PluginDialog.h"
 #include "platform/TickClock.h"
-#include "sprintor/app/AccelerationRun.h"
-#include "sprintor/app/SprintorDlg.h"
-#include "sprintor/app/SprintorStrings.h"
+#include "sprintor/core/AccelerationRun.h"
+#include "sprintor/core/SprintorStrings.h"
+#include "sprintor/ui/SprintorDlg.h"
 #include "testhost/ReplyPayload.h"
 
 #include <benchmark/benchmark.h>

@@ -1,5 +1,5 @@
 #include "testhost/ReplyPayload.h"
-#include "verbrix/Consumption.h"
+#include "verbrix/core/Consumption.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

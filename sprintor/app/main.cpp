@@ -1,8 +1,0 @@
-#include "sprintor/app/SprintorApp.h"
-
-CSprintorApp theApp;
-
-int main(int argc, char** argv)
-{
-    return theApp.InitInstance(argc, argv);
-}

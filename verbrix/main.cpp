@@ -1,8 +1,0 @@
-#include "verbrix/VerbrixApp.h"
-
-CVerbrixApp theApp;
-
-int main(int argc, char** argv)
-{
-    return theApp.InitInstance(argc, argv);
-}

@@ -1,0 +1,8 @@
+#include "verbrix/ui/VerbrixApp.h"
+
+CVerbrixApp theApp;
+
+int main(int argc, char** argv)
+{
+    return theApp.InitInstance(argc, argv);
+}
