@@ -1,4 +1,4 @@
-#include "hostlink/PluginDialog.h"
+#include "dialogkit/PluginDialog.h"
 #include "platform/TickClock.h"
 #include "sprintor/core/AccelerationRun.h"
 #include "sprintor/core/SprintorStrings.h"

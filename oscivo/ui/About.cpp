@@ -1,6 +1,6 @@
 #include "oscivo/ui/About.h"
 
-#include "hostlink/StaticText.h"
+#include "dialogkit/StaticText.h"
 #include "oscivo/core/OscivoState.h"
 #include "oscivo/core/OscivoStrings.h"
 #include "platform/Codec1252.h"

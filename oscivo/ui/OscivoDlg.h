@@ -12,7 +12,7 @@
 // OscivoPlayback.cpp (log mode: choosing a host log and the loop that plays it). Playback's
 // state and its pace are worked out by the widget-free PlaybackRun (oscivo/core).
 
-#include "hostlink/PluginDialog.h"
+#include "dialogkit/PluginDialog.h"
 #include "oscivo/core/LogReader.h"
 #include "oscivo/core/MeterSetup.h"
 #include "oscivo/core/OscivoModel.h"
@@ -44,8 +44,7 @@ public:
     explicit COscivoDlg(int nPort = TELVO_HOST_PORT, QWidget* parent = nullptr);
     ~COscivoDlg() override;
 
-    // The control with that id, or nullptr.
-    QWidget* GetDlgItem(UINT id) const;
+    // A button or check box of the template, by id.
     QPushButton* Button(UINT id) const;
     QCheckBox* CheckBox(UINT id) const;
     // The icon a button shows (130 to 140), 0 for none.
@@ -169,7 +168,6 @@ private:
     // What the playback's model says the buttons and texts show.
     void ShowPlayback(const PlaybackView& view);
 
-    std::array<QWidget*, IDC_LAST - IDC_SCOPE_FRAME + 1> m_controls = {}; // by id from 1000
     std::map<UINT, int> m_buttonImage;
     std::array<QIcon, IDI_STEP_DOWN - IDI_STOP + 1> m_buttonIcons; // by resource number from 130
     // A/F boxes showing: their value edits are narrowed by the box's width.

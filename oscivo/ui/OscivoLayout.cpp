@@ -1,10 +1,8 @@
-// The dialog's controls: made from the template, found by id, exchanged with the model; the
-// swatches over their statics; resizing.
+// The dialog's controls: made from the template, exchanged with the model; the swatches over
+// their statics; resizing.
 
-#include "hostlink/GroupFrame.h"
-#include "hostlink/StaticText.h"
-#include "oscivo/ui/DialogTemplate.h"
 #include "oscivo/ui/OscivoDlg.h"
+#include "oscivo/ui/OscivoTemplate.h"
 #include "platform/Codec1252.h"
 #include "platform/Colour.h"
 #include "platform/PointFont.h"
@@ -29,66 +27,6 @@ constexpr QSize kMinClientSize(200, 120);
 COLORREF ButtonFace()
 {
     return GetSysColor(COLOR_BTNFACE);
-}
-
-QWidget* MakeControl(QWidget* parent, const ControlTemplate& t)
-{
-    const QString text = QString::fromUtf8(t.text);
-    QWidget* control = nullptr;
-    switch (t.kind) {
-    case ControlKind::BlackFrame: {
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        frame->setPalette(palette);
-        control = frame;
-        break;
-    }
-    case ControlKind::PushButton: control = new QPushButton(text, parent); break;
-    case ControlKind::IconButton:
-    case ControlKind::DefaultIconButton: {
-        // The icon stands for the text; the text stays the button's name.
-        auto* button = new QPushButton(parent);
-        button->setAccessibleName(text);
-        button->setDefault(t.kind == ControlKind::DefaultIconButton);
-        const QSize size = t.Rect().size();
-        const int side = std::max(4, std::min(size.width(), size.height()) - 4);
-        button->setIconSize(QSize(side, side));
-        control = button;
-        break;
-    }
-    case ControlKind::GroupBox: control = new GroupFrame(text, parent); break;
-    case ControlKind::Static:
-    case ControlKind::CentredStatic: {
-        QLabel* label = AddStatic(parent, text, t.Rect());
-        if (t.kind == ControlKind::CentredStatic)
-            label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setObjectName(QString::number(t.id));
-        label->setVisible(t.visible);
-        return label;
-    }
-    case ControlKind::Edit:
-    case ControlKind::CentredEdit: {
-        auto* edit = new QLineEdit(parent);
-        if (t.kind == ControlKind::CentredEdit)
-            edit->setAlignment(Qt::AlignCenter);
-        control = edit;
-        break;
-    }
-    case ControlKind::CheckBox: control = new QCheckBox(text, parent); break;
-    case ControlKind::SwatchStatic: {
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        frame->setLineWidth(1);
-        control = frame;
-        break;
-    }
-    }
-    control->setObjectName(QString::number(t.id));
-    control->setGeometry(t.Rect());
-    control->setVisible(t.visible);
-    return control;
 }
 
 // An A/F box lies over the right end of its value edit, which gives way to it when it shows:
@@ -157,8 +95,7 @@ void COscivoDlg::BuildTemplate()
     resize(OscivoDialogSize());
     setMinimumSize(kMinClientSize);
 
-    for (const ControlTemplate& t : OscivoDialogTemplate())
-        m_controls[t.id - IDC_SCOPE_FRAME] = MakeControl(this, t);
+    CreateControls(OscivoDialogTemplate());
 
     const auto onClick = [this](UINT id, void (COscivoDlg::*handler)()) {
         connect(Button(id), &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
@@ -178,13 +115,6 @@ void COscivoDlg::BuildTemplate()
         FitAirFuelBox(CheckBox(id));
         connect(CheckBox(id), &QCheckBox::clicked, this, [this] { OnAirFuelClicked(); });
     }
-}
-
-QWidget* COscivoDlg::GetDlgItem(UINT id) const
-{
-    if (id < IDC_SCOPE_FRAME || id > IDC_LAST)
-        return nullptr;
-    return m_controls[id - IDC_SCOPE_FRAME];
 }
 
 QPushButton* COscivoDlg::Button(UINT id) const

@@ -1,7 +1,5 @@
 #include "sprintor/ui/SprintorDlg.h"
 
-#include "hostlink/GroupFrame.h"
-#include "hostlink/StaticText.h"
 #include "platform/Colour.h"
 #include "platform/DialogUnits.h"
 #include "platform/FileDialog.h"
@@ -16,9 +14,9 @@
 #include "sprintor/ui/IntExchange.h"
 #include "sprintor/ui/Lamps.h"
 #include "sprintor/ui/SprintorIcon.h"
+#include "sprintor/ui/SprintorTemplate.h"
 
 #include <QMouseEvent>
-#include <QRegularExpressionValidator>
 
 #include <algorithm>
 #include <ctime>
@@ -26,13 +24,6 @@
 namespace {
 
 constexpr UINT kTickMs = 50;
-
-void AddGroupBox(QWidget* parent, const char* title, QRect rect)
-{
-    auto* box = new GroupFrame(QString::fromUtf8(title), parent);
-    box->setGeometry(rect);
-    box->lower();
-}
 
 } // namespace
 
@@ -66,47 +57,18 @@ void CSprintorDlg::BuildTemplate()
     setFont(platform::DialogFont());
     setFixedSize(DialogRect(0, 0, 353, 249).size());
 
-    AddGroupBox(this, "Beschleunigungsintervall", DialogRect(7, 7, 118, 31));
-    AddGroupBox(this, "Fahrzeug Performance", DialogRect(7, 40, 339, 202));
-
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
-    const auto placeEdit = [&](QLineEdit& edit, int id, QRect rect) {
-        edit.setParent(this);
-        edit.setObjectName(QString::number(id));
-        edit.setValidator(digits);
-        edit.setGeometry(rect);
-    };
-    placeEdit(m_editFrom, IDC_FROM, DialogRect(14, 18, 20, 12));
-    AddStatic(this, QStringLiteral("bis"), DialogRect(40, 20, 8, 8));
-    placeEdit(m_editTo, IDC_TO, DialogRect(54, 18, 20, 12));
-
-    m_comboUnit.setParent(this);
-    m_comboUnit.setObjectName(QString::number(IDC_UNIT));
+    // The framework attaches the members to their controls.
+    CreateControls(SprintorDialogTemplate(), {{IDC_TO, &m_editTo},
+                                              {IDC_FROM, &m_editFrom},
+                                              {IDC_UNIT, &m_comboUnit},
+                                              {IDC_SAVE, &m_btnSave},
+                                              {IDC_PRINT, &m_btnPrint},
+                                              {IDC_STARTSTOP, &m_btnStartStop},
+                                              {IDC_LAMP, &m_staticLamp}});
     m_comboUnit.addItems({QStringLiteral("km/h"), QStringLiteral("mph")}); // sorted, as the list keeps them
-    const QRect comboRect = DialogRect(82, 18, 37, 48);
-    m_comboUnit.setGeometry(comboRect.x(), comboRect.y(), comboRect.width(),
-                            DialogRect(0, 0, 0, 12).height());
-
-    const auto placeButton = [&](QPushButton& button, int id, QRect rect) {
-        button.setParent(this);
-        button.setObjectName(QString::number(id));
-        button.setGeometry(rect);
-    };
-    placeButton(m_btnStartStop, IDC_STARTSTOP, DialogRect(134, 14, 41, 24));
-    m_btnStartStop.setDefault(true);
-    placeButton(m_btnSave, IDC_SAVE, DialogRect(229, 14, 41, 24));
-    placeButton(m_btnPrint, IDC_PRINT, DialogRect(280, 14, 41, 24));
-
-    // A picture static takes the size of its picture, with a sunken edge around it.
-    m_staticLamp.setParent(this);
-    m_staticLamp.setObjectName(QString::number(IDC_LAMP));
-    m_staticLamp.setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_staticLamp.setLineWidth(1);
-    const QRect lampRect = DialogRect(330, 4, 16, 34);
-    m_staticLamp.setGeometry(lampRect.x(), lampRect.y(), m_bmpLampOff.width() + 2, m_bmpLampOff.height() + 2);
-
-    m_staticUrl = AddStatic(this, QStringLiteral("musterwerk.example.org"), DialogRect(122, 228, 98, 8));
-    m_staticUrl->setObjectName(QString::number(IDC_URL));
+    // A picture static takes the size of its picture.
+    m_staticLamp.resize(m_bmpLampOff.width() + 2, m_bmpLampOff.height() + 2);
+    m_staticUrl = static_cast<QLabel*>(GetDlgItem(IDC_URL));
     m_staticUrl->installEventFilter(this);
 
     connect(&m_editFrom, &QLineEdit::textChanged, this, [this] {

@@ -3,7 +3,7 @@
 // with its lamp, save and print, and the graph of speed over time. The run itself (countdown,
 // timing, result) is an AccelerationRun; SprintorRun.cpp feeds it and shows what it returns.
 
-#include "hostlink/PluginDialog.h"
+#include "dialogkit/PluginDialog.h"
 #include "platform/WinTypes.h"
 #include "sprintor/core/AccelerationRun.h"
 #include "sprintor/graph/GraphWnd.h"
@@ -45,6 +45,7 @@ public:
     static QString MakerName();
     static QString MakerUrl();
 
+    // The members the template's controls are attached to; the graph is made in OnInitDialog.
     QLineEdit m_editTo;
     QLineEdit m_editFrom;
     QComboBox m_comboUnit;

@@ -1,6 +1,6 @@
 #include "verbrix/ui/AboutDlg.h"
 
-#include "hostlink/StaticText.h"
+#include "dialogkit/StaticText.h"
 #include "platform/DialogUnits.h"
 #include "platform/PointFont.h"
 #include "verbrix/ui/VerbrixIcon.h"

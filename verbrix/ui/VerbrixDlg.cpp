@@ -1,6 +1,5 @@
 #include "verbrix/ui/VerbrixDlg.h"
 
-#include "hostlink/StaticText.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageBox.h"
 #include "platform/PointFont.h"
@@ -8,6 +7,7 @@
 #include "verbrix/core/Resource.h"
 #include "verbrix/ui/AboutDlg.h"
 #include "verbrix/ui/VerbrixIcon.h"
+#include "verbrix/ui/VerbrixTemplate.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,28 +15,6 @@
 namespace {
 
 constexpr UINT kTickMs = 50;
-
-// The rows of the dialog, top to bottom: label text, display control and its text in the
-// dialog template, replaced as the dialog opens.
-struct DisplayRow {
-    const char* label;
-    UINT id;
-    const char* placeholder;
-};
-constexpr DisplayRow kRows[] = {
-    {"Momentanverbrauch in l/100km:", IDC_CONSUMPTION, "<CONS>"},
-    {"Durchschnitt in l/100km:", IDC_AVERAGE, "<AVG>"},
-    {"Gesamtverbrauch in l:", IDC_TOTAL, "<TOT>"},
-    {"Gefahrene Strecke im km:", IDC_DISTANCE, "<KM>"},
-};
-
-QPushButton* AddButton(QWidget* parent, UINT id, const char* text, QRect dlu)
-{
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::number(id));
-    button->setGeometry(dlu);
-    return button;
-}
 
 } // namespace
 
@@ -49,36 +27,17 @@ CVerbrixDlg::CVerbrixDlg(int nPort, QWidget* parent) : PluginDialog(nPort, paren
     setFont(platform::DialogFont());
     setFixedSize(DialogRect(0, 0, 280, 175).size());
 
-    QLabel* displays[4] = {};
-    for (int row = 0; row < 4; ++row) {
-        const int y = 7 + row * 37;
-        AddStatic(this, QString::fromUtf8(kRows[row].label), DialogRect(7, y + 12, 130, 10));
-        QLabel* display =
-            AddStatic(this, QString::fromLatin1(kRows[row].placeholder), DialogRect(140, y, 133, 34));
-        display->setObjectName(QString::number(kRows[row].id));
-        display->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        display->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        display->setIndent(0); // a static draws its text right inside its edge
-        displays[row] = display;
-    }
-    m_ctlConsumption = displays[0];
-    m_ctlAverage = displays[1];
-    m_ctlTotal = displays[2];
-    m_ctlDistance = displays[3];
-
-    QPushButton* reset = AddButton(this, IDC_RESET, "R&eset", DialogRect(140, 155, 60, 14));
-    connect(reset, &QPushButton::clicked, this, [this] { OnReset(); });
-    QPushButton* end = AddButton(this, IDOK, "B&eenden", DialogRect(213, 155, 60, 14));
-    end->setDefault(true);
-    connect(end, &QPushButton::clicked, this, &QDialog::accept);
+    CreateControls(VerbrixDialogTemplate());
+    m_ctlConsumption = static_cast<QLabel*>(GetDlgItem(IDC_CONSUMPTION));
+    m_ctlAverage = static_cast<QLabel*>(GetDlgItem(IDC_AVERAGE));
+    m_ctlTotal = static_cast<QLabel*>(GetDlgItem(IDC_TOTAL));
+    m_ctlDistance = static_cast<QLabel*>(GetDlgItem(IDC_DISTANCE));
+    connect(static_cast<QPushButton*>(GetDlgItem(IDC_RESET)), &QPushButton::clicked, this,
+            [this] { OnReset(); });
+    connect(static_cast<QPushButton*>(GetDlgItem(IDOK)), &QPushButton::clicked, this, &QDialog::accept);
 }
 
 CVerbrixDlg::~CVerbrixDlg() = default;
-
-QWidget* CVerbrixDlg::GetDlgItem(UINT id) const
-{
-    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
-}
 
 BOOL CVerbrixDlg::OnInitDialog()
 {

@@ -2,7 +2,7 @@
 // The main dialog of Verbrix (dialog 102): four large displays of current and average
 // consumption, total litres and distance, fed by the host's replies on a 50 ms tick.
 
-#include "hostlink/PluginDialog.h"
+#include "dialogkit/PluginDialog.h"
 #include "platform/WinTypes.h"
 #include "verbrix/core/Consumption.h"
 
@@ -20,8 +20,6 @@ public:
     explicit CVerbrixDlg(int nPort = TELVO_HOST_PORT, QWidget* parent = nullptr);
     ~CVerbrixDlg() override;
 
-    // The control with that number, or nullptr.
-    QWidget* GetDlgItem(UINT id) const;
     const CConsumption& Consumption() const { return m_consumption; }
 
     void OnSysCommand(UINT nID, LPARAM lParam) override;

@@ -1,10 +1,10 @@
 // Dialog 102's controls: every id once, each at its place in dialog units, and where the
 // opening moves them for the window size of the preferences.
 
-#include "oscivo/ui/DialogTemplate.h"
+#include "oscivo/ui/OscivoTemplate.h"
 
 #include "OscivoDialogFixture.h"
-#include "hostlink/GroupFrame.h"
+#include "dialogkit/GroupFrame.h"
 #include "platform/DialogUnits.h"
 
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "hostlink/PluginDialog.h"
+#include "dialogkit/PluginDialog.h"
 
 #include "hostlink/ConEvent.h"
 #include "platform/MessageBox.h"

@@ -1,4 +1,4 @@
-#include "hostlink/GroupFrame.h"
+#include "dialogkit/GroupFrame.h"
 
 #include <QPainter>
 

@@ -4,8 +4,9 @@
 // dialog's context menu), and closing: the link goes first, then the tick, then the dialogs it
 // owns, so that nothing is left open or ticking once the window is gone.
 //
-// A plug-in's dialog derives from it, builds its controls in its constructor and wires the link
-// in OnInitDialog, which runs when the dialog is first shown:
+// A plug-in's dialog derives from it, makes its controls from its template in its constructor
+// (CreateControls), finds them by id (GetDlgItem) and wires the link in OnInitDialog, which runs
+// when the dialog is first shown:
 //
 //     BOOL CVerbrixDlg::OnInitDialog()
 //     {
@@ -21,6 +22,7 @@
 // Handlers and the tick get the frame as their context; Dialog<CVerbrixDlg>(context) gives the
 // dialog back.
 
+#include "dialogkit/DialogControls.h"
 #include "hostlink/TelvoClient.h"
 #include "hostlink/TelvoFrame.h"
 #include "hostlink/Timer.h"
@@ -43,6 +45,9 @@ public:
     // Opens the dialog and runs its modal loop until it closes.
     int DoModal() { return exec(); }
 
+    // The control of the template with that id, or nullptr.
+    QWidget* GetDlgItem(UINT id) const { return m_controls.GetDlgItem(id); }
+
     // A command of the system menu (its low four bits are the platform's own).
     virtual void OnSysCommand(UINT nID, LPARAM lParam) = 0;
 
@@ -64,6 +69,13 @@ public:
 protected:
     // Runs once, when the dialog is first shown (by DoModal or show()).
     virtual BOOL OnInitDialog() = 0;
+
+    // Makes the dialog's controls from its template, the attached members in place of theirs.
+    void CreateControls(std::span<const ControlTemplate> rows,
+                        std::initializer_list<AttachedControl> attached = {})
+    {
+        m_controls.Create(this, rows, attached);
+    }
 
     // The dialog of a handler's or the tick's context.
     template <class Dlg> static Dlg& Dialog(void* context)
@@ -102,6 +114,7 @@ private:
     };
 
     int m_nPort;
+    DialogControls m_controls;
     std::vector<MenuItem> m_menuItems;
     BOOL m_bInitDone = FALSE;
 };

@@ -1,7 +1,7 @@
 // The group box of the dialog templates: its title sits in a gap of the top line; without a
 // title the line runs through.
 
-#include "hostlink/GroupFrame.h"
+#include "dialogkit/GroupFrame.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 // The plug-in dialog frame on its own, with a dialog as small as the frame allows, against the
 // stand-in host on a port of its own; its ticks run on a test clock.
 
-#include "hostlink/PluginDialog.h"
+#include "dialogkit/PluginDialog.h"
 
 #include "hostlink/testing/ModalWatch.h"
 #include "platform/StringTable.h"

@@ -1,4 +1,4 @@
-#include "oscivo/ui/DialogTemplate.h"
+#include "oscivo/ui/OscivoTemplate.h"
 
 #include "oscivo/ui/Resource.h"
 #include "platform/DialogUnits.h"
@@ -74,11 +74,6 @@ std::vector<ControlTemplate> Build()
 }
 
 } // namespace
-
-QRect ControlTemplate::Rect() const
-{
-    return platform::DialogRect(x, y, cx, cy);
-}
 
 const std::vector<ControlTemplate>& OscivoDialogTemplate()
 {
