@@ -48,7 +48,6 @@ public:
     // Makes the control a child of parent at rect with the child id; shown when the style
     // has WS_VISIBLE.
     BOOL Create(const platform::Rect& rect, DWORD style, QWidget* parent, UINT id);
-    UINT GetDlgCtrlID() const { return m_nID; }
 
     int AddSeries(const QString& name, COLORREF color, int type, const GraphPoint* points = nullptr,
                   unsigned count = 0);
