@@ -19,10 +19,10 @@
 
 // The in-place limit editor: a single-line edit that keeps Return and Escape to itself, so
 // they never reach the dialog around the graph.
-class CLimitEdit : public QLineEdit {
+class LimitEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit CLimitEdit(QWidget* parent);
+    explicit LimitEdit(QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -103,7 +103,7 @@ public:
     int m_nViewTop;
     int m_nCursor;
     UINT m_nHoverFlags;
-    CLimitEdit* m_editLimit; // child of the control
+    LimitEdit* m_editLimit; // child of the control
     int m_nSelected;
     int m_nHoverSeries;
     platform::Rect m_rcDrag;

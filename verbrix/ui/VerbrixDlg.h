@@ -22,7 +22,7 @@ public:
 
     // The control with that number, or nullptr.
     QWidget* GetDlgItem(UINT id) const;
-    const CConsumption& Consumption() const { return m_consumption; }
+    const FuelAccounting& Consumption() const { return m_consumption; }
 
     void OnSysCommand(UINT nID, LPARAM lParam) override;
     void OnReset();
@@ -42,7 +42,7 @@ private:
     QLabel* m_ctlTotal;
     QLabel* m_ctlAverage;
     QLabel* m_ctlConsumption;
-    CConsumption m_consumption;
+    FuelAccounting m_consumption;
     QFont m_font;
     QIcon m_hIcon;
 };
