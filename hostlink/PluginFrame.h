@@ -1,11 +1,19 @@
 #pragma once
-// The start-up that the three plug-ins share, called from their main():
+// The start-up that the three plug-ins share, called from their application's InitInstance,
+// which their main() calls:
 //
 //     CVerbrixApp theApp; // derives from CTelvoPlugin; claims "Verbrix"
-//     int main(int argc, char** argv)
+//     int main(int argc, char** argv) { return theApp.InitInstance(argc, argv); }
+//
+//     int CVerbrixApp::InitInstance(int argc, char** argv)
 //     {
-//         return RunPluginInstance(argc, argv, [] { return TRUE; },
-//                                  [] { CVerbrixDlg dlg; dlg.DoModal(); });
+//         return RunPluginInstance(
+//             argc, argv, [] { return TRUE; },
+//             [] {
+//                 InstallVerbrixStrings();
+//                 CVerbrixDlg dlg;
+//                 dlg.DoModal();
+//             });
 //     }
 //
 // The Qt application object is made first and prepared (PreparePluginApplication); the socket

@@ -8,7 +8,7 @@
 namespace {
 
 // Numbers the frames of the whole process; only the user-interface thread queues frames.
-std::uint32_t g_nSequence = 0;
+std::uint32_t g_sequence = 0;
 
 // What a purge keeps: the text "ConEvent" within the first eleven characters.
 bool NamesConEvent(const std::string& message)
@@ -53,7 +53,7 @@ BOOL CTelvoClient::QueueMessage(const std::string& name, const std::string& payl
 {
     if (!IsConnected())
         return FALSE;
-    std::string frame = FormatFrame(name, 1, static_cast<int>(g_nSequence++), payload);
+    std::string frame = FormatFrame(name, 1, static_cast<int>(g_sequence++), payload);
     std::lock_guard lock(m_csTx);
     m_txQueue.push_back(std::move(frame));
     return TRUE;
@@ -110,7 +110,7 @@ BOOL CTelvoClient::RegisterHandler(void* context, HandlerFn handler, const char*
 void CTelvoClient::PurgeReceiveQueue()
 {
     std::lock_guard lock(m_csRx);
-    m_rxQueue.remove_if([](const sRxMessage& message) { return !NamesConEvent(message.text); });
+    m_rxQueue.remove_if([](const QueuedMessage& message) { return !NamesConEvent(message.text); });
 }
 
 void CTelvoClient::PurgeSendQueue()
@@ -129,7 +129,7 @@ void CTelvoClient::PurgeReceived(const std::string& name)
 {
     std::lock_guard lock(m_csRx);
     // The name as Pump reads it for the dispatch.
-    std::erase_if(m_rxQueue, [&](const sRxMessage& message) { return MessageName(message.text) == name; });
+    std::erase_if(m_rxQueue, [&](const QueuedMessage& message) { return MessageName(message.text) == name; });
 }
 
 void CTelvoClient::OnReceive(const std::string& message)
@@ -148,10 +148,10 @@ void CTelvoClient::OnEvent(unsigned code)
 
 void CTelvoClient::Admit(std::string message, std::string kept)
 {
-    const auto isKept = [](const sRxMessage& waiting) { return !waiting.kept.empty(); };
+    const auto isKept = [](const QueuedMessage& waiting) { return !waiting.kept.empty(); };
     std::lock_guard lock(m_csRx);
     if (IsSingular(kept) && std::any_of(m_rxQueue.begin(), m_rxQueue.end(),
-                                        [&](const sRxMessage& waiting) { return waiting.kept == kept; }))
+                                        [&](const QueuedMessage& waiting) { return waiting.kept == kept; }))
         return;
     if (m_rxQueue.size() >= kRxQueueBound) {
         const auto oldest = std::find_if_not(m_rxQueue.begin(), m_rxQueue.end(), isKept);

@@ -68,7 +68,7 @@ protected:
     void OnEvent(unsigned code) override;
 
 private:
-    struct sRxMessage {
+    struct QueuedMessage {
         std::string text;
         // The name of a message that no burst pushes out; empty for every other.
         std::string kept;
@@ -80,7 +80,7 @@ private:
     std::mutex m_csHandlers;
     mutable std::mutex m_csRx;
     std::mutex m_csTx;
-    std::list<sRxMessage> m_rxQueue;
+    std::list<QueuedMessage> m_rxQueue;
     std::list<std::string> m_txQueue;
     std::map<std::string, CTelvoHandler> m_handlers;
 };

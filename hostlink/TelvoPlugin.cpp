@@ -3,8 +3,8 @@
 CTelvoPlugin::CTelvoPlugin(const char* mutexName)
 {
     auto lock = std::make_unique<platform::NamedLock>(mutexName);
-    m_bAlreadyRunning = lock->alreadyExisted() ? TRUE : FALSE;
-    if (lock->isValid() || lock->alreadyExisted())
+    m_bAlreadyRunning = lock->AlreadyExisted() ? TRUE : FALSE;
+    if (lock->IsValid() || lock->AlreadyExisted())
         m_hMutex = std::move(lock);
 }
 

@@ -21,8 +21,8 @@
 
 using namespace std::chrono_literals;
 
-struct CTelvoSocket::sRxLink {
-    explicit sRxLink(int socket) : fd(socket) {}
+struct CTelvoSocket::ReceiveLink {
+    explicit ReceiveLink(int socket) : fd(socket) {}
 
     const int fd;
     // Set by this side before it shuts the socket down, so the thread raises no drop for it.
@@ -167,7 +167,7 @@ BOOL CTelvoSocket::StartThread()
     const int fd = m_socket.load();
     if (m_hThread || fd == INVALID_SOCKET)
         return FALSE;
-    auto link = std::make_shared<sRxLink>(fd);
+    auto link = std::make_shared<ReceiveLink>(fd);
     m_pLink = link;
     try {
         m_hThread = std::make_unique<std::thread>(&CTelvoSocket::ThreadProc, this, link);
@@ -215,7 +215,7 @@ void CTelvoSocket::Disconnect()
     }
     if (!m_hThread)
         return;
-    sRxLink& link = *m_pLink;
+    ReceiveLink& link = *m_pLink;
     link.closing.store(true);
     bool ended;
     {
@@ -241,7 +241,7 @@ void CTelvoSocket::Disconnect()
 
 // The thread takes its own share of the link by value: it keeps the link alive while it runs.
 // NOLINTNEXTLINE(performance-unnecessary-value-param)
-void CTelvoSocket::ThreadProc(CTelvoSocket* self, std::shared_ptr<sRxLink> link)
+void CTelvoSocket::ThreadProc(CTelvoSocket* self, std::shared_ptr<ReceiveLink> link)
 {
     self->Run();
     std::lock_guard lock(link->state);
@@ -255,7 +255,7 @@ void CTelvoSocket::Run()
 {
     // From here on the thread holds its own share of the link; this object is touched only
     // through Dispatch.
-    const std::shared_ptr<sRxLink> link = m_pLink;
+    const std::shared_ptr<ReceiveLink> link = m_pLink;
     {
         std::lock_guard lock(link->state);
         link->started = true;
@@ -280,7 +280,7 @@ void CTelvoSocket::OnReceive(const std::string&) {}
 
 void CTelvoSocket::OnEvent(unsigned) {}
 
-int CTelvoSocket::ReceiveMessage(sRxLink& link, std::string& out, int timeoutMs)
+int CTelvoSocket::ReceiveMessage(ReceiveLink& link, std::string& out, int timeoutMs)
 {
     if (link.closing.load())
         return -1;

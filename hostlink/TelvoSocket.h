@@ -66,15 +66,15 @@ protected:
     virtual void OnEvent(unsigned code);
 
 private:
-    struct sRxLink;
+    struct ReceiveLink;
 
-    static void ThreadProc(CTelvoSocket* self, std::shared_ptr<sRxLink> link);
+    static void ThreadProc(CTelvoSocket* self, std::shared_ptr<ReceiveLink> link);
     // -1: the connection is lost; 0: no complete message in time; else the message's length.
-    static int ReceiveMessage(sRxLink& link, std::string& out, int timeoutMs);
+    static int ReceiveMessage(ReceiveLink& link, std::string& out, int timeoutMs);
 
     std::atomic<int> m_socket{INVALID_SOCKET};
     std::unique_ptr<std::thread> m_hThread;
     // What the receive thread uses, shared with it so that a thread that must be left running
     // never touches freed memory.
-    std::shared_ptr<sRxLink> m_pLink;
+    std::shared_ptr<ReceiveLink> m_pLink;
 };

@@ -2,7 +2,7 @@
 
 namespace {
 
-UINT g_nNextTimerId = 1;
+UINT g_nextTimerId = 1;
 
 } // namespace
 
@@ -14,7 +14,7 @@ BOOL CTimer::Start(void* context, TimerCallback callback, UINT periodMs)
     m_pfnCallback = callback;
     m_nPeriod = periodMs;
     // The window's timers refuse no id, so the first one the counter gives is taken.
-    m_nTimerId = g_nNextTimerId++;
+    m_nTimerId = g_nextTimerId++;
     m_window.SetTimer(m_nTimerId, periodMs);
     return TRUE;
 }
@@ -37,5 +37,5 @@ void CTimer::OnTimer(UINT nIDEvent)
 
 void CTimer::SetNextTimerId(UINT id)
 {
-    g_nNextTimerId = id;
+    g_nextTimerId = id;
 }

@@ -63,7 +63,6 @@ public:
     bool IsNull() const { return !m_image || m_image->isNull(); }
     SIZE GetSize() const;
     QImage* Image() const { return m_image.get(); }
-    friend bool operator==(const Bitmap& a, const Bitmap& b) { return a.m_image == b.m_image; }
 
 private:
     std::shared_ptr<QImage> m_image;
@@ -80,7 +79,6 @@ public:
     BOOL CreateRoundRectRgn(int left, int top, int right, int bottom, int width, int height);
     // This region becomes a and b combined by mode (RGN_OR, their union).
     BOOL CombineRgn(const Region& a, const Region& b, int mode);
-    void DeleteObject() { m_region = QRegion(); }
     const QRegion& Get() const { return m_region; }
 
 private:

@@ -8,16 +8,16 @@ namespace platform {
 
 class NamedLock {
 public:
-    // Claims the lock; alreadyExisted() tells whether another holder had it first
+    // Claims the lock; AlreadyExisted() tells whether another holder had it first
     // (then this object holds nothing, as a second handle to a mutex owns nothing).
     explicit NamedLock(const std::string& name);
     ~NamedLock();
     NamedLock(const NamedLock&) = delete;
     NamedLock& operator=(const NamedLock&) = delete;
 
-    bool isValid() const { return m_fd >= 0; }
-    bool alreadyExisted() const { return m_bAlreadyExisted; }
-    bool isHeld() const { return m_fd >= 0 && !m_bAlreadyExisted; }
+    bool IsValid() const { return m_fd >= 0; }
+    bool AlreadyExisted() const { return m_bAlreadyExisted; }
+    bool IsHeld() const { return m_fd >= 0 && !m_bAlreadyExisted; }
 
     // Whether someone holds the lock of that name now, without claiming it.
     static bool Exists(const std::string& name);

@@ -20,12 +20,12 @@ locale_t CLocale()
 }
 
 // Switches this thread to the C locale for one conversion.
-class CLocaleScope {
+class ScopedCLocale {
 public:
-    CLocaleScope() : m_old(uselocale(CLocale())) {}
-    ~CLocaleScope() { uselocale(m_old); }
-    CLocaleScope(const CLocaleScope&) = delete;
-    CLocaleScope& operator=(const CLocaleScope&) = delete;
+    ScopedCLocale() : m_old(uselocale(CLocale())) {}
+    ~ScopedCLocale() { uselocale(m_old); }
+    ScopedCLocale(const ScopedCLocale&) = delete;
+    ScopedCLocale& operator=(const ScopedCLocale&) = delete;
 
 private:
     locale_t m_old;
@@ -101,7 +101,7 @@ std::optional<double> Convert(std::string_view number, char point)
 
 std::string FormatC(const char* format, ...)
 {
-    CLocaleScope scope;
+    ScopedCLocale scope;
     va_list args;
     va_start(args, format);
     va_list copy;

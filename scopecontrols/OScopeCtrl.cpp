@@ -53,7 +53,7 @@ protected:
         // Create has already laid out the size the window was made with; Qt reports it only
         // when the window is first shown, after the grid was built for it.
         const QSize client = ClientSize(event->size());
-        if (client != QSize(m_scope->m_nClientWidth, m_scope->m_nClientHeight))
+        if (client != QSize(m_scope->ClientRect().Width(), m_scope->ClientRect().Height()))
             m_scope->OnSize(0, client.width(), client.height());
     }
 
@@ -70,9 +70,9 @@ void ScaleTrace(ScopeTrace& trace, int plotHeight)
 } // namespace
 
 COScopeCtrl::COScopeCtrl(int nTraces)
-    : m_nVertGridLines(6), m_nHorzGridLines(4), m_nShiftPixels(g_nStepWidth), m_nSamplesPerWidth(-1),
-      m_nLabelDecimals(3), m_strXUnits("Samples"), m_strYUnits("Y units"), m_crBackColor(0x000000),
-      m_crGridColor(0xFFFFFF), m_nTraces(std::max(0, nTraces)), m_nFitRemainder(0), m_nFitPixelsLeft(0),
+    : m_nVertGridLines(6), m_nHorzGridLines(4), m_nSamplesPerWidth(-1), m_nLabelDecimals(3),
+      m_crBackColor(0x000000), m_crGridColor(0xFFFFFF), m_nShiftPixels(g_nStepWidth), m_strXUnits("Samples"),
+      m_strYUnits("Y units"), m_nTraces(std::max(0, nTraces)), m_nFitRemainder(0), m_nFitPixelsLeft(0),
       m_nFitSamplesLeft(0), m_pTraces(std::make_unique<ScopeTrace[]>(m_nTraces)), m_nClientHeight(0),
       m_nClientWidth(0), m_nPlotHeight(0), m_nPlotWidth(0), m_brushBack(platform::Brush::Solid(0x000000)),
       m_brushPrintBack(platform::Brush::Solid(0xFFFFFF))

@@ -74,15 +74,44 @@ public:
     void OnPaint(platform::CDC* paintDC);
     void OnSize(UINT nType, int cx, int cy);
 
+    // What the scope holds, for a look from outside: the client area and the plot area in
+    // client pixels, the record of trace nTrace (0 to N - 1), the pixels the picture moved at
+    // the latest push or gap, and the grid and plot surfaces as they stand (null while they do
+    // not exist).
+    const platform::Rect& ClientRect() const { return m_rectClient; }
+    const platform::Rect& PlotRect() const { return m_rectPlot; }
+    const ScopeTrace& Trace(int nTrace) const { return m_pTraces[nTrace]; }
+    int ShiftPixels() const { return m_nShiftPixels; }
+    const QImage* GridSurface() const { return m_dcGrid ? m_bitmapGrid.Image() : nullptr; }
+    const QImage* PlotSurface() const { return m_dcPlot ? m_bitmapPlot.Image() : nullptr; }
+
+    // What the owner sets right after Create: the counts of interior grid lines, the fit mode and
+    // the decimals that the label margin allows for. The colours it sets through SetBackColor and
+    // SetGridColor, which rebuild the grid.
     int m_nVertGridLines;
     int m_nHorzGridLines;
-    int m_nShiftPixels;
     int m_nSamplesPerWidth; // fit mode when above 1: this many samples span the plot width
     int m_nLabelDecimals;
-    QString m_strXUnits, m_strXMin, m_strXMax;
-    QString m_strYUnits, m_strYMin, m_strYMax;
     COLORREF m_crBackColor;
     COLORREF m_crGridColor;
+
+private:
+    void ScrollAndPlot();
+    void TakeStep(const double* values);
+    void Scroll();
+    int FitStep();
+    int ValueY(const ScopeTrace& trace, double value) const;
+    bool ValidTrace(int nTrace) const { return nTrace >= 0 && nTrace < m_nTraces; }
+    // The whole window is to be painted anew, or what a step changes: where the traces show.
+    void Invalidate();
+    void InvalidateTraces();
+    GridSpec CurrentGridSpec() const;
+    void ComposeOnto(platform::CDC* dc, const platform::Rect& area, const platform::Rect& block,
+                     platform::CDC* traces);
+
+    int m_nShiftPixels;
+    QString m_strXUnits, m_strXMin, m_strXMax;
+    QString m_strYUnits, m_strYMin, m_strYMax;
     const int m_nTraces;
     int m_nFitRemainder;
     int m_nFitPixelsLeft;
@@ -101,20 +130,5 @@ public:
     std::unique_ptr<platform::CDC> m_dcPlot;
     platform::Bitmap m_bitmapGrid;
     platform::Bitmap m_bitmapPlot;
-
-private:
-    void ScrollAndPlot();
-    void TakeStep(const double* values);
-    void Scroll();
-    int FitStep();
-    int ValueY(const ScopeTrace& trace, double value) const;
-    bool ValidTrace(int nTrace) const { return nTrace >= 0 && nTrace < m_nTraces; }
-    // The whole window is to be painted anew, or what a step changes: where the traces show.
-    void Invalidate();
-    void InvalidateTraces();
-    GridSpec CurrentGridSpec() const;
-    void ComposeOnto(platform::CDC* dc, const platform::Rect& area, const platform::Rect& block,
-                     platform::CDC* traces);
-
     QPointer<QWidget> m_pWnd;
 };

@@ -174,7 +174,7 @@ int main(int argc, char** argv)
         return 1;
     }
     platform::NamedLock lock(testhost::kHostLockName);
-    if (lock.alreadyExisted())
+    if (lock.AlreadyExisted())
         std::fprintf(stderr, "testhost: another host holds \"%s\"\n", testhost::kHostLockName);
     const auto start = std::chrono::steady_clock::now();
     const PayloadFn payload = [start, obd, reply]() -> std::string {

@@ -20,7 +20,7 @@ std::string Reply()
 void BM_AccountReply(benchmark::State& state)
 {
     const std::string reply = Reply();
-    CConsumption meter;
+    FuelAccounting meter;
     meter.OnHostDataReply("1", reply);
     for (auto _ : state)
         benchmark::DoNotOptimize(meter.OnHostDataReply("1", reply));
@@ -36,7 +36,7 @@ void BM_DetectFields(benchmark::State& state)
         reply += "G000,,,,";
     reply += "G005,F1,50, km/h,G005,F2,5.0, l/h,";
     for (auto _ : state) {
-        CConsumption meter;
+        FuelAccounting meter;
         benchmark::DoNotOptimize(meter.OnHostDataReply("1", reply));
     }
 }

@@ -13,8 +13,6 @@ class DecimalFormat {
 public:
     explicit constexpr DecimalFormat(char decimalSeparator) : m_decimalSeparator(decimalSeparator) {}
 
-    char DecimalSeparator() const { return m_decimalSeparator; }
-
     // The fixed patterns "0", "0.0" and "0.00": rounded to the nearest, halves away from zero,
     // a minus sign only for a value that does not round to zero.
     QString FormatFloat(double value, int decimals) const;

@@ -19,7 +19,7 @@ LinkLabel::LinkLabel(const QString& text, const QString& hint, QWidget* parent) 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        emit Clicked();
     QLabel::mouseReleaseEvent(event);
 }
 

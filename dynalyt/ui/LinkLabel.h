@@ -12,7 +12,7 @@ public:
     LinkLabel(const QString& text, const QString& hint, QWidget* parent);
 
 signals:
-    void clicked();
+    void Clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -14,8 +14,6 @@ class TChart : public QWidget {
 public:
     TChart(const ChartModel& model, QWidget* parent);
 
-    const ChartModel& Model() const { return m_model; }
-
     // The chart at its on-screen size on its white background, without what lies over it.
     QImage ToImage() const;
     // Writes ToImage() as a Windows BMP file under exactly this name; raises DynalytError when

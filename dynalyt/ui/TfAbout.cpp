@@ -37,7 +37,7 @@ TfAbout::TfAbout(QWidget* parent) : QDialog(parent, Qt::Tool)
     URL->setObjectName(QStringLiteral("URL"));
     URL->adjustSize();
     URL->move((285 - URL->width()) / 2, 118);
-    connect(URL, &LinkLabel::clicked, this, &TfAbout::URLClick);
+    connect(URL, &LinkLabel::Clicked, this, &TfAbout::URLClick);
 
     Button1 = new QPushButton(QStringLiteral("&OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));

@@ -215,8 +215,8 @@ void TfMain::CreatePageDiagram()
     Label59 = new LinkLabel(QString(), hint, ts4);
     Label59->setObjectName(QStringLiteral("Label59"));
     Label59->setGeometry(12, 12, 5, 13);
-    connect(URL, &LinkLabel::clicked, this, &TfMain::URLClick);
-    connect(Label59, &LinkLabel::clicked, this, &TfMain::URLClick);
+    connect(URL, &LinkLabel::Clicked, this, &TfMain::URLClick);
+    connect(Label59, &LinkLabel::Clicked, this, &TfMain::URLClick);
 }
 
 void TfMain::CreatePageSettings()

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     platform::ManualTickClock clock(1000);
     platform::ScopedTickClock useClock(clock);
-    CConsumption consumption;
+    FuelAccounting consumption;
     FuzzInput input(data, size);
     while (!input.Rest().empty()) {
         const char kind = static_cast<char>(input.Byte());
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (kind == 'R') {
             consumption.Reset();
         } else {
-            const CReplyVerdict verdict = consumption.OnHostDataReply(kind == '1' ? "1" : "2", payload);
+            const ReplyVerdict verdict = consumption.OnHostDataReply(kind == '1' ? "1" : "2", payload);
             // Only a first reply that fails closes the dialog.
             FUZZ_CHECK(!verdict.bClose || detecting);
         }

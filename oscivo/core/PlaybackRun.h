@@ -63,8 +63,6 @@ struct LinePace {
     BOOL bGap = FALSE; // more than 5 s of the log lie between: a gap, and a wait of one second
 };
 
-using LogTimes = std::array<double, kLogRows>;
-
 // The pace of the line converted last (logTime) after the line paced before (prevLogTime), at
 // nPeriod ms of waiting per second of log time.
 LinePace PaceOf(const LogTimes& logTime, const LogTimes& prevLogTime, int nPeriod);

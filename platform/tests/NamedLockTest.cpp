@@ -13,18 +13,18 @@ pid_t HoldLockInChild(const std::string& name)
 {
     return platform::HoldInChild([&name](const auto& ready) {
         platform::NamedLock lock(name);
-        ready(lock.isHeld());
+        ready(lock.IsHeld());
     });
 }
 
 TEST(NamedLock, ASecondHolderSeesTheFirst)
 {
     platform::NamedLock first("LockTest-same");
-    EXPECT_TRUE(first.isHeld());
-    EXPECT_FALSE(first.alreadyExisted());
+    EXPECT_TRUE(first.IsHeld());
+    EXPECT_FALSE(first.AlreadyExisted());
     platform::NamedLock second("LockTest-same");
-    EXPECT_TRUE(second.alreadyExisted());
-    EXPECT_FALSE(second.isHeld());
+    EXPECT_TRUE(second.AlreadyExisted());
+    EXPECT_FALSE(second.IsHeld());
     EXPECT_TRUE(platform::NamedLock::Exists("LockTest-same"));
     EXPECT_FALSE(platform::NamedLock::Exists("LockTest-other"));
 }
@@ -37,13 +37,13 @@ TEST(NamedLock, IsFreedWhenItsHolderEndsOrIsKilled)
         EXPECT_TRUE(platform::NamedLock::Exists("LockTest-proc"));
         {
             platform::NamedLock again("LockTest-proc");
-            EXPECT_TRUE(again.alreadyExisted());
+            EXPECT_TRUE(again.AlreadyExisted());
         }
         kill(child, sig);
         waitpid(child, nullptr, 0);
         EXPECT_FALSE(platform::NamedLock::Exists("LockTest-proc"));
         platform::NamedLock after("LockTest-proc");
-        EXPECT_TRUE(after.isHeld());
+        EXPECT_TRUE(after.IsHeld());
     }
 }
 

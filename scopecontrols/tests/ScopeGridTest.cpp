@@ -130,7 +130,7 @@ protected:
     void SetUp() override
     {
         Make(300, 200);
-        ASSERT_EQ(scope->m_rectPlot, Rect(66, 10, 290, 190));
+        ASSERT_EQ(scope->PlotRect(), Rect(66, 10, 290, 190));
     }
     void ExpectFrameAndDots(COLORREF back, COLORREF frame, COLORREF dots)
     {
@@ -199,16 +199,16 @@ TEST_F(ScopeWindowLife, CreateLaysOutTheGivenRectangleAndShowingKeepsTheMargin)
 {
     scope = std::make_unique<COScopeCtrl>(kScopeSlots);
     ASSERT_TRUE(scope->Create(WS_CHILD | WS_VISIBLE, Rect(10, 20, 216, 146), &parent, 0));
-    EXPECT_EQ(scope->m_rectClient, Rect(0, 0, 200, 120));
-    EXPECT_EQ(scope->m_rectPlot, Rect(66, 10, 190, 110));
-    EXPECT_EQ(scope->m_bitmapPlot.GetSize(), (SIZE{200, 120}));
+    EXPECT_EQ(scope->ClientRect(), Rect(0, 0, 200, 120));
+    EXPECT_EQ(scope->PlotRect(), Rect(66, 10, 190, 110));
+    EXPECT_EQ(scope->PlotSurface()->size(), QSize(200, 120));
     EXPECT_FALSE(scope->Create(WS_CHILD, Rect(0, 0, 50, 50), &parent, 0)) << "the window exists";
 
     parent.resize(400, 300);
     parent.show();
     QApplication::processEvents();
     EXPECT_EQ(scope->GetSafeHwnd()->geometry(), QRect(10, 20, 206, 126));
-    EXPECT_EQ(scope->m_rectPlot, Rect(66, 10, 190, 110)) << "the first resize event must not undo the margin";
+    EXPECT_EQ(scope->PlotRect(), Rect(66, 10, 190, 110)) << "the first resize event must not undo the margin";
 
     // The window shows the client area inside its sunken edges.
     const QImage window = scope->GetSafeHwnd()->grab().toImage();
@@ -228,21 +228,21 @@ TEST_F(ScopeWindowLife, ARecreatedWindowKeepsTheSettingsAndStartsEmpty)
     scope->PushValues(values.data());
 
     scope->ReleaseSurfaces();
-    EXPECT_FALSE(scope->m_dcPlot);
+    EXPECT_EQ(scope->PlotSurface(), nullptr);
     scope->PushValues(values.data()); // stored, not drawn
     EXPECT_TRUE(scope->DestroyWindow());
     scope->SetGridColor(kWhite); // without a window: nothing to build
     EXPECT_EQ(scope->GetSafeHwnd(), nullptr);
-    EXPECT_FALSE(scope->m_dcPlot);
+    EXPECT_EQ(scope->PlotSurface(), nullptr);
     ASSERT_TRUE(scope->Create(WS_CHILD | WS_VISIBLE, Rect(0, 0, 306, 206), &parent, 0));
 
-    EXPECT_EQ(scope->m_bitmapPlot.GetSize(), (SIZE{300, 200}));
-    EXPECT_EQ(scope->m_bitmapGrid.GetSize(), (SIZE{300, 200}));
+    EXPECT_EQ(scope->PlotSurface()->size(), QSize(300, 200));
+    EXPECT_EQ(scope->GridSurface()->size(), QSize(300, 200));
     EXPECT_EQ(Inked(Plot(), RGB(0, 0, 64)), QRect());
     EXPECT_EQ(scope->GetTraceColor(5), kTraceColors[5]);
-    EXPECT_EQ(scope->m_pTraces[0].lower, -40);
+    EXPECT_EQ(scope->Trace(0).lower, -40);
     EXPECT_EQ(scope->m_nVertGridLines, 9);
-    EXPECT_EQ(scope->m_pTraces[0].pixelsPerUnit, 180.0 / 180.0);
+    EXPECT_EQ(scope->Trace(0).pixelsPerUnit, 180.0 / 180.0);
     EXPECT_EQ(GridAt(150, 100), RGB(0, 0, 64));
 }
 

@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         Make(176, 120, 1);
-        ASSERT_EQ(scope->m_rectPlot, Rect(kL, kT, kR, kB));
+        ASSERT_EQ(scope->PlotRect(), Rect(kL, kT, kR, kB));
     }
     // The first and last column of colour on a row, -1 when there is none.
     std::pair<int, int> Run(int y) const
@@ -94,8 +94,8 @@ TEST_F(ScopePlot, ATraceWithEqualLimitsIsDrawnOverOneUnit)
     EXPECT_EQ(Run(kB).second, kR - 1) << "the lower limit on the bottom row";
     Push(5.5);
     EXPECT_EQ(Run(kB - 50).second, kR - 1) << "half a unit is half the plot height";
-    EXPECT_EQ(scope->m_pTraces[0].lower, 5);
-    EXPECT_EQ(scope->m_pTraces[0].upper, 5);
+    EXPECT_EQ(scope->Trace(0).lower, 5);
+    EXPECT_EQ(scope->Trace(0).upper, 5);
 }
 
 TEST_F(ScopePlot, TheBottomRowScrollsAndClearsWithTheRest)
@@ -141,7 +141,7 @@ TEST_F(ScopePlot, FitModeSharesThePlotWidthAmongTheSamples)
         std::vector<int> steps;
         for (std::size_t i = 0; i < c.steps.size(); ++i) {
             Push(50);
-            steps.push_back(scope->m_nShiftPixels);
+            steps.push_back(scope->ShiftPixels());
         }
         EXPECT_EQ(steps, c.steps) << c.samplesPerWidth;
     }
@@ -173,7 +173,7 @@ TEST_F(ScopePlot, TraceIndexesOutsideTheTracesAreRefused)
         EXPECT_EQ(scope->GetTraceColor(bad), RGB(1, 2, 3)) << bad;
     }
     EXPECT_EQ(scope->GetTraceColor(0), kTraceColors[0]);
-    EXPECT_EQ(scope->m_pTraces[0].upper, 100);
+    EXPECT_EQ(scope->Trace(0).upper, 100);
 }
 
 TEST_F(ScopePlot, PaintingOrsThePlotOverTheGrid)
@@ -250,7 +250,7 @@ TEST_F(ScopePlot, ScopesWithoutAPlotAreaDrawNothing)
         scope->SkipGap(gap.data());
         scope->SetTraceRange(-40, 140, 2);
         Push(0);
-        if (!scope->m_bitmapPlot.IsNull()) {
+        if (scope->PlotSurface()) {
             EXPECT_EQ(Inked(Plot(), kBlack), QRect());
         }
         Painted();

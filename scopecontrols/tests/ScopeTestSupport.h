@@ -53,6 +53,7 @@ protected:
     void Make(int clientWidth, int clientHeight, int traces = kScopeSlots)
     {
         scope = std::make_unique<COScopeCtrl>(traces);
+        traceCount = traces;
         ASSERT_TRUE(scope->Create(WS_CHILD | WS_VISIBLE,
                                   platform::Rect(0, 0, clientWidth + 6, clientHeight + 6), &parent, 0));
         for (int i = 0; i < traces && i < kScopeSlots; ++i)
@@ -60,17 +61,17 @@ protected:
     }
     void Push(double value)
     {
-        std::vector<double> values(static_cast<std::size_t>(scope->m_nTraces), value);
+        std::vector<double> values(static_cast<std::size_t>(traceCount), value);
         scope->PushValues(values.data());
     }
-    const QImage& Plot() const { return *scope->m_bitmapPlot.Image(); }
-    const QImage& Grid() const { return *scope->m_bitmapGrid.Image(); }
-    COLORREF PlotAt(int x, int y) const { return scope->m_dcPlot->GetPixel(x, y); }
-    COLORREF GridAt(int x, int y) const { return scope->m_dcGrid->GetPixel(x, y); }
+    const QImage& Plot() const { return *scope->PlotSurface(); }
+    const QImage& Grid() const { return *scope->GridSurface(); }
+    COLORREF PlotAt(int x, int y) const { return platform::FromQColor(QColor::fromRgb(Plot().pixel(x, y))); }
+    COLORREF GridAt(int x, int y) const { return platform::FromQColor(QColor::fromRgb(Grid().pixel(x, y))); }
     // What the window shows in its client area.
     QImage Painted() const
     {
-        QImage image(scope->m_nClientWidth, scope->m_nClientHeight, QImage::Format_RGB32);
+        QImage image(scope->ClientRect().Width(), scope->ClientRect().Height(), QImage::Format_RGB32);
         {
             platform::CDC dc(&image);
             scope->OnPaint(&dc);
@@ -80,6 +81,7 @@ protected:
 
     QWidget parent;
     std::unique_ptr<COScopeCtrl> scope;
+    int traceCount = 0;
 };
 
 } // namespace scopetest

@@ -11,9 +11,9 @@
 
 using platform::Rect;
 
-CLimitEdit::CLimitEdit(QWidget* parent) : QLineEdit(parent) {}
+LimitEdit::LimitEdit(QWidget* parent) : QLineEdit(parent) {}
 
-void CLimitEdit::keyPressEvent(QKeyEvent* event)
+void LimitEdit::keyPressEvent(QKeyEvent* event)
 {
     // A single-line edit keeps Return and Escape: they must not press the dialog's default
     // button or close it.
@@ -29,7 +29,7 @@ CGraphWnd::CGraphWnd()
     : m_strXTitle("X-Axis"), m_strYTitle("Y-Axis"), m_strCursorFormat("    (%0.3f, %0.3f)"),
       m_nXDivisions(10), m_nYDivisions(10), m_nXDecimals(1), m_nYDecimals(1), m_fXMin(0), m_fXMax(100),
       m_fYMin(0), m_fYMax(100), m_views{}, m_nViewTop(-1), m_nCursor(-1), m_nHoverFlags(0),
-      m_editLimit(new CLimitEdit(this)), m_nSelected(-1), m_nHoverSeries(-1), m_bButtonDown(FALSE),
+      m_editLimit(new LimitEdit(this)), m_nSelected(-1), m_nHoverSeries(-1), m_bButtonDown(FALSE),
       m_bDragInPlot(FALSE), m_bXLocked(FALSE), m_bYLocked(FALSE)
 {
     PushView({0, 100, 100, 0});

@@ -19,10 +19,10 @@
 
 // The in-place limit editor: a single-line edit that keeps Return and Escape to itself, so
 // they never reach the dialog around the graph.
-class CLimitEdit : public QLineEdit {
+class LimitEdit : public QLineEdit {
     Q_OBJECT
 public:
-    explicit CLimitEdit(QWidget* parent);
+    explicit LimitEdit(QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,7 +48,6 @@ public:
     // Makes the control a child of parent at rect with the child id; shown when the style
     // has WS_VISIBLE.
     BOOL Create(const platform::Rect& rect, DWORD style, QWidget* parent, UINT id);
-    UINT GetDlgCtrlID() const { return m_nID; }
 
     int AddSeries(const QString& name, COLORREF color, int type, const GraphPoint* points = nullptr,
                   unsigned count = 0);
@@ -104,7 +103,7 @@ public:
     int m_nViewTop;
     int m_nCursor;
     UINT m_nHoverFlags;
-    CLimitEdit* m_editLimit; // child of the control
+    LimitEdit* m_editLimit; // child of the control
     int m_nSelected;
     int m_nHoverSeries;
     platform::Rect m_rcDrag;

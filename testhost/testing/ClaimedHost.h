@@ -25,7 +25,6 @@ public:
     bool Listening() const { return m_host != nullptr; }
     const std::string& Failure() const { return m_strFailure; }
 
-    TestHost& operator*() const { return *m_host; }
     TestHost* operator->() const { return m_host.get(); }
 
 private:

@@ -40,14 +40,14 @@ std::string Formatted(double value)
 
 } // namespace
 
-CReplyVerdict CConsumption::OnHostDataReply(std::string_view kind, std::string_view payload)
+ReplyVerdict FuelAccounting::OnHostDataReply(std::string_view kind, std::string_view payload)
 {
     if (kind != "1")
         return {};
     return IsDetecting() ? DetectFields(payload) : Account(payload);
 }
 
-CReplyVerdict CConsumption::DetectFields(std::string_view payload)
+ReplyVerdict FuelAccounting::DetectFields(std::string_view payload)
 {
     std::string first;
     if (!ExtractField(first, payload, 0))
@@ -70,7 +70,7 @@ CReplyVerdict CConsumption::DetectFields(std::string_view payload)
     return {};
 }
 
-CReplyVerdict CConsumption::Account(std::string_view payload)
+ReplyVerdict FuelAccounting::Account(std::string_view payload)
 {
     std::string speedText;
     if (!ExtractField(speedText, payload, m_nSpeedField))
@@ -109,7 +109,7 @@ CReplyVerdict CConsumption::Account(std::string_view payload)
     return {};
 }
 
-void CConsumption::Reset()
+void FuelAccounting::Reset()
 {
     m_dAverage = 0;
     m_dDistanceKm = 0;

@@ -9,20 +9,20 @@
 #include <string_view>
 
 // What a reply asks of the dialog.
-struct CReplyVerdict {
+struct ReplyVerdict {
     UINT nMessageId = 0; // string to show after disconnecting; 0 = nothing to report
     BOOL bClose = FALSE; // the first reply failed: the dialog closes
 };
 
-class CConsumption {
+class FuelAccounting {
 public:
-    CConsumption() = default;
-    CConsumption(const CConsumption&) = delete;
-    CConsumption& operator=(const CConsumption&) = delete;
+    FuelAccounting() = default;
+    FuelAccounting(const FuelAccounting&) = delete;
+    FuelAccounting& operator=(const FuelAccounting&) = delete;
 
     // One "DataReply"; only kind "1" is looked at. A reply whose speed (km/h) or fuel rate (l/h)
     // is below 0 or above 1000 is not accounted.
-    CReplyVerdict OnHostDataReply(std::string_view kind, std::string_view payload);
+    ReplyVerdict OnHostDataReply(std::string_view kind, std::string_view payload);
 
     // Clears the sums and restarts the clock; the fields found stay.
     void Reset();
@@ -40,8 +40,8 @@ public:
     const std::string& DistanceText() const { return m_strDistance; }
 
 private:
-    CReplyVerdict DetectFields(std::string_view payload);
-    CReplyVerdict Account(std::string_view payload);
+    ReplyVerdict DetectFields(std::string_view payload);
+    ReplyVerdict Account(std::string_view payload);
 
     std::string m_strConsumption = " --- ";
     std::string m_strAverage = " --- ";

@@ -89,7 +89,7 @@ void CVerbrixDlg::OnTimerTick(void* context, UINT, WPARAM, LPARAM)
 void CVerbrixDlg::OnHostDataReply(void* context, std::string* kind, std::string*, std::string* payload)
 {
     auto& dlg = Dialog<CVerbrixDlg>(context);
-    const CReplyVerdict verdict = dlg.m_consumption.OnHostDataReply(*kind, *payload);
+    const ReplyVerdict verdict = dlg.m_consumption.OnHostDataReply(*kind, *payload);
     if (verdict.nMessageId == 0) {
         dlg.DoDataExchange();
         return;

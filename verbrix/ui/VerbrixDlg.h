@@ -20,7 +20,7 @@ public:
     explicit CVerbrixDlg(int nPort = TELVO_HOST_PORT, QWidget* parent = nullptr);
     ~CVerbrixDlg() override;
 
-    const CConsumption& Consumption() const { return m_consumption; }
+    const FuelAccounting& Consumption() const { return m_consumption; }
 
     void OnSysCommand(UINT nID, LPARAM lParam) override;
     void OnReset();
@@ -40,7 +40,7 @@ private:
     QLabel* m_ctlTotal;
     QLabel* m_ctlAverage;
     QLabel* m_ctlConsumption;
-    CConsumption m_consumption;
+    FuelAccounting m_consumption;
     QFont m_font;
     QIcon m_hIcon;
 };

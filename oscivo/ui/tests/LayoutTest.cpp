@@ -78,7 +78,7 @@ TEST_F(Layout, ABurstOfResizesLaysTheDialogOutOnceAfterTheLast)
     QCoreApplication::processEvents();
     tickClock.Advance(150);
     EXPECT_GT(dlg->m_scope.GetSafeHwnd()->width(), 0);
-    EXPECT_GT(dlg->m_scope.m_nPlotWidth, 0);
+    EXPECT_GT(dlg->m_scope.PlotRect().Width(), 0);
 }
 
 TEST_F(Layout, AResizeInTheAdvancedLayoutMovesEverySwatch)

@@ -47,7 +47,7 @@ TEST_F(ScaleEdit, AValueBoxSelectsItsSlotAndTheEditsChangeItsScale)
 
     TypeAndLeave(Edit(IDC_MAX), Edit(IDC_MIN), "300");
     EXPECT_EQ(g_nScaleMax[1][1], 300);
-    ASSERT_TRUE(WaitFor([&] { return dlg->m_scope.m_pTraces[1].upper == 300; }));
+    ASSERT_TRUE(WaitFor([&] { return dlg->m_scope.Trace(1).upper == 300; }));
     // Letters change nothing.
     TypeAndLeave(Edit(IDC_MIN), Edit(IDC_MAX), "abc");
     EXPECT_EQ(g_nScaleMin[1][1], 0);

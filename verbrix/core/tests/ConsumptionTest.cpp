@@ -46,7 +46,7 @@ protected:
 
     platform::ManualTickClock clock{100000};
     platform::ScopedTickClock scopedClock{clock};
-    CConsumption meter;
+    FuelAccounting meter;
 };
 
 struct DetectionCase {
@@ -77,8 +77,8 @@ TEST_F(ConsumptionTest, FirstReplyFindsTheFieldsOrNamesWhatIsMissing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        CConsumption fresh;
-        const CReplyVerdict verdict = fresh.OnHostDataReply("1", c.payload);
+        FuelAccounting fresh;
+        const ReplyVerdict verdict = fresh.OnHostDataReply("1", c.payload);
         EXPECT_EQ(verdict.nMessageId, c.messageId);
         EXPECT_EQ(verdict.bClose, c.messageId != 0 ? TRUE : FALSE);
         EXPECT_EQ(fresh.SpeedField(), c.speedField);
@@ -174,7 +174,7 @@ TEST_F(ConsumptionTest, ValuesAreReadAsTheCLibraryReadsADecimalNumber)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rate);
-        CConsumption fresh;
+        FuelAccounting fresh;
         ASSERT_EQ(fresh.OnHostDataReply("1", Reply("0", "0")).nMessageId, 0u);
         clock.Advance(50);
         fresh.OnHostDataReply("1", Reply("50", c.rate));
@@ -217,7 +217,7 @@ TEST_F(ConsumptionTest, AReplyWithASpeedOrRateBelowZeroOrAboveOneThousandIsNotAc
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        CConsumption fresh;
+        FuelAccounting fresh;
         ASSERT_EQ(fresh.OnHostDataReply("1", Reply("0", "0")).nMessageId, 0u);
         clock.Advance(36000);
         fresh.OnHostDataReply("1", Reply("50", "5"));
@@ -300,7 +300,7 @@ TEST_F(ConsumptionTest, ALaterReplyTooShortNamesTheMissingFieldAndKeepsTheValues
     for (const auto& c : cases) {
         SCOPED_TRACE(c.payload);
         clock.Advance(36000);
-        const CReplyVerdict verdict = meter.OnHostDataReply("1", c.payload);
+        const ReplyVerdict verdict = meter.OnHostDataReply("1", c.payload);
         EXPECT_EQ(verdict.nMessageId, c.messageId);
         EXPECT_EQ(verdict.bClose, FALSE);
         ExpectTexts("10.00", "10.00", "0.05", "0.50");
