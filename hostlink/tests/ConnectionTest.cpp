@@ -52,7 +52,8 @@ TEST_F(LinkTest, DisconnectingRaisesNoEventAndTheStateIsReadSafelyMeanwhile)
         while (!done.load())
             (void)client.IsConnected();
     });
-    for (int i = 0; i < 200; ++i) {
+    constexpr int kRounds = 20;
+    for (int i = 0; i < kRounds; ++i) {
         ASSERT_EQ(client.Connect("", host.Port()), TRUE) << i;
         ASSERT_TRUE(client.WaitReceived(i + 1));
         client.Disconnect();
@@ -61,8 +62,8 @@ TEST_F(LinkTest, DisconnectingRaisesNoEventAndTheStateIsReadSafelyMeanwhile)
     done = true;
     reader.join();
     PumpFor(client, 300);
-    EXPECT_EQ(Events(recorder), std::vector<std::string>(200, "EVT_CON_SUCCESS"));
-    EXPECT_EQ(host.ConnectionCount(), 200);
+    EXPECT_EQ(Events(recorder), std::vector<std::string>(kRounds, "EVT_CON_SUCCESS"));
+    EXPECT_EQ(host.ConnectionCount(), kRounds);
 }
 
 TEST_F(LinkTest, DisconnectEndsAWaitingThreadAtOnce)
@@ -281,25 +282,44 @@ TEST(Interrupts, AnInterruptedWaitOrReadIsRetried)
     }
 }
 
-// A receiver that is stuck in a call into its owner longer than Disconnect waits.
+// A receiver that is stuck in a call into its owner longer than Disconnect waits. It tells which
+// thread it is, so that the test can see that thread end after the client has gone.
 class SlowClient : public CountingClient {
 public:
+    explicit SlowClient(std::atomic<pid_t>& receiver) : m_receiver(receiver) {}
     ~SlowClient() override { Disconnect(); }
 
 protected:
     void OnReceive(const std::string& message) override
     {
         CountingClient::OnReceive(message);
+        m_receiver = ::gettid();
         if (message.rfind("DataReply", 0) == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(3500));
     }
+
+private:
+    std::atomic<pid_t>& m_receiver;
 };
+
+bool ThreadEnds(pid_t thread)
+{
+    const std::string task = "/proc/self/task/" + std::to_string(thread);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (::access(task.c_str(), F_OK) == 0) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
 
 TEST(SlowReceiver, DisconnectNeitherKillsNorFreesUnderAThreadThatHasNotEnded)
 {
     testhost::TestHost host(0);
+    std::atomic<pid_t> receiver{0};
     {
-        SlowClient client;
+        SlowClient client(receiver);
         ASSERT_EQ(client.Connect("", host.Port()), TRUE);
         ASSERT_TRUE(host.WaitForConnections(1));
         host.SendRaw(testhost::FrameBytes("DataReply", "1", "0", "x"));
@@ -309,7 +329,7 @@ TEST(SlowReceiver, DisconnectNeitherKillsNorFreesUnderAThreadThatHasNotEnded)
         EXPECT_EQ(client.IsThreadRunning(), FALSE);
     } // the client is gone; a thread let go must not touch it
     EXPECT_TRUE(host.WaitForClosed(0));
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(ThreadEnds(receiver.load())) << "the thread let go did not end";
 }
 
 TEST(ConEvent, OnlyALossOfKindOneCounts)
