@@ -3,10 +3,11 @@ include(GoogleTest)
 # toolset_add_test(NAME name [WIDGETS] SOURCES ... [LIBS ...] [RESOURCE_LOCK lock] [PROGRAMS target ...])
 #
 # One GoogleTest program. CTest runs each of its cases as a test of its own, named
-# "<name>.<Suite>.<Case>", so that cases run side by side; the cases are listed when CTest
-# runs, so building needs no display. Every case runs headless, and the test main gives each
-# process a runtime directory of its own (platform/testing/TestMain.cpp), so that the
-# single-instance locks of parallel cases never meet.
+# "<name>.<Suite>.<Case>", so that cases run side by side. The build lists the cases once the
+# program is linked (the test main lists them without a Qt application, so building needs no
+# display): listed when CTest starts, every program would be asked again after each configure.
+# Every case runs headless, and the test main gives each process a runtime directory of its own
+# (platform/testing/TestMain.cpp), so that the single-instance locks of parallel cases never meet.
 #
 # A test of widgets says WIDGETS: it gets a QApplication main and the platform's recorders
 # (platform/testing). Any other test gets a QCoreApplication main, so that it cannot pull
@@ -49,7 +50,7 @@ function(toolset_add_test)
   endif()
   gtest_discover_tests(${T_NAME}
     TEST_PREFIX "${T_NAME}."
-    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_MODE POST_BUILD
     DISCOVERY_TIMEOUT 120
     PROPERTIES ${properties})
 endfunction()

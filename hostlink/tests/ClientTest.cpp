@@ -2,6 +2,7 @@
 
 #include "LinkFixture.h"
 #include "hostlink/TelvoFrame.h"
+#include "hostlink/testing/SentSoFar.h"
 
 namespace {
 
@@ -56,12 +57,10 @@ TEST_F(LinkTest, PumpSendsOneFramePerCall)
     for (int i = 0; i < 3; ++i)
         ASSERT_EQ(client.QueueMessage("DataRequest", ""), TRUE);
     client.Pump();
-    ASSERT_TRUE(host.WaitForFrames(0, 1));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_EQ(host.Frames(0).size(), 1u);
+    EXPECT_EQ(SentSoFar(client, host, 0).size(), 1u);
     client.Pump();
     client.Pump();
-    ASSERT_TRUE(host.WaitForFrames(0, 3));
+    EXPECT_EQ(SentSoFar(client, host, 0).size(), 3u);
 }
 
 TEST_F(LinkTest, SequenceNumbersSkipARefusedFrameAndRunOnAcrossAReconnect)
@@ -124,10 +123,9 @@ TEST_F(LinkTest, PurgingKeepsOnlyConnectionEvents)
     client.PurgeSendQueue();
     for (int i = 0; i < 3; ++i)
         client.Pump();
-    ASSERT_TRUE(host.WaitForFrames(1, 1));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_EQ(host.Frames(1).size(), 1u);
-    EXPECT_EQ(host.Frames(1)[0].name, "ConEvent");
+    const std::vector<testhost::Frame> sent = SentSoFar(client, host, 1);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].name, "ConEvent");
 }
 
 TEST_F(LinkTest, AConnectionEventWaitsForThePump)

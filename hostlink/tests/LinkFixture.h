@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 struct Handled {
@@ -63,6 +64,13 @@ inline bool PumpUntil(CTelvoClient& client, const std::function<bool()>& done, i
     return true;
 }
 
+// Pumps until nothing waits.
+inline void PumpAll(CTelvoClient& client)
+{
+    while (client.WaitingCount() > 0)
+        client.Pump();
+}
+
 // Pumps for a while, for checks that something does not happen.
 inline void PumpFor(CTelvoClient& client, int ms)
 {
@@ -71,7 +79,7 @@ inline void PumpFor(CTelvoClient& client, int ms)
 }
 
 // A client that counts the messages its receive thread handed to the queue: those received and
-// the connection events, whether the queue kept them or not.
+// the connection events, whether the queue kept them or not; and that tells which thread that is.
 class CountingClient : public CTelvoClient {
 public:
     ~CountingClient() override { Disconnect(); } // before this part goes, as the thread calls into it
@@ -87,22 +95,44 @@ public:
         return true;
     }
     int Received() const { return m_nReceived.load(); }
+    // The receive thread that handed over the last message; 0 before any.
+    pid_t ReceiveThread() const { return m_receiveThread.load(); }
 
 protected:
     void OnReceive(const std::string& message) override
     {
         CTelvoClient::OnReceive(message);
-        ++m_nReceived;
+        Count();
     }
     void OnEvent(unsigned code) override
     {
         CTelvoClient::OnEvent(code);
-        ++m_nReceived;
+        Count();
     }
 
 private:
+    void Count()
+    {
+        m_receiveThread = ::gettid();
+        ++m_nReceived;
+    }
+
     std::atomic<int> m_nReceived{0};
+    std::atomic<pid_t> m_receiveThread{0};
 };
+
+// Until the thread has ended, at most 5 s: once it has, it hands over nothing more.
+inline bool ThreadEnds(pid_t thread)
+{
+    const std::string task = "/proc/self/task/" + std::to_string(thread);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (::access(task.c_str(), F_OK) == 0) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
 
 // A millisecond clock the test sets, read by the receive thread.
 class SetTickClock : public platform::ITickClock {

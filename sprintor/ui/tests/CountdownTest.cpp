@@ -2,9 +2,9 @@
 // cancelling.
 
 #include "SprintorDialogFixture.h"
+#include "hostlink/testing/SentSoFar.h"
 
 #include <QMouseEvent>
-#include <QThread>
 
 namespace sprintortest {
 namespace {
@@ -27,9 +27,7 @@ TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
         const int waiting = dlg->m_client.WaitingCount();
         for (int i = waiting; i < 20; ++i)
             host.SendFrame("Probe");
-        for (int ms = 0; dlg->m_client.WaitingCount() < 20 && ms < 5000; ++ms)
-            QThread::msleep(1);
-        return dlg->m_client.WaitingCount() >= 20;
+        return WaitUntilWaiting(dlg->m_client, 20);
     };
     ASSERT_TRUE(topUp());
     dlg->m_client.Pump(); // the connection's own event comes first
@@ -60,8 +58,7 @@ TEST_F(Countdown, BeepsLampsRequestsAndPumpsTickByTick)
     EXPECT_EQ(sounds.Names(), (QStringList{"Beep.wav", "Beep.wav", "Beep.wav", "Start.wav"}));
     // The clock starts after the start tone has played to its end.
     EXPECT_EQ(greenAt, 1000u + 44 * 50 + 3 * 260 + 130);
-    QThread::msleep(200);
-    const std::vector<testhost::Frame> frames = host.Frames(Connection());
+    const std::vector<testhost::Frame> frames = SentSoFar(dlg->m_client, host, Connection());
     ASSERT_EQ(frames.size(), requests);
     for (const testhost::Frame& f : frames) {
         EXPECT_EQ(f.name, "DataRequest");
@@ -100,11 +97,9 @@ TEST_F(Countdown, CancellingAtAnyPointReturnsToIdle)
         EXPECT_TRUE(dlg->m_editFrom.isEnabled());
         EXPECT_TRUE(dlg->m_editTo.isEnabled());
         EXPECT_TRUE(dlg->m_comboUnit.isEnabled());
-        ASSERT_TRUE(host.WaitForFrames(Connection(), requests));
         Ticks(50);
-        QThread::msleep(200);
         EXPECT_EQ(sounds.played.size(), played) << "idle: no sound";
-        EXPECT_EQ(host.Frames(Connection()).size(), requests) << "idle: no request";
+        EXPECT_EQ(SentSoFar(dlg->m_client, host, Connection()).size(), requests) << "idle: no request";
     }
 }
 

@@ -2,6 +2,7 @@
 // the press of "Los!" to the result, and the host's "Quit".
 
 #include "SprintorDialogFixture.h"
+#include "hostlink/testing/SentSoFar.h"
 
 #include <QRegularExpression>
 
@@ -90,10 +91,11 @@ TEST_F(EndToEnd, AQuitWhileIdleClosesTheDialogAtTheNextStart)
 {
     host.SetReplyPayload(SpeedReply("0"));
     host.SendQuit();
-    ASSERT_TRUE(host.Flush());
-    QTest::qWait(1000);
+    ASSERT_TRUE(WaitUntilWaiting(dlg->m_client, 2)) << "the connection's event and the Quit";
+    QTest::qWait(250); // five ticks of the timer
     EXPECT_TRUE(dlg->isVisible());
-    EXPECT_TRUE(host.Frames(0).empty());
+    EXPECT_EQ(dlg->m_client.WaitingCount(), 2);
+    EXPECT_TRUE(SentSoFar(dlg->m_client, host, 0).empty());
     QTest::mouseClick(&dlg->m_btnStartStop, Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !dlg->isVisible(); }, 10000));
     EXPECT_TRUE(host.WaitForClosed(0));

@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTest>
+#include <QThread>
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -55,6 +56,18 @@ private:
     std::function<void()> m_onPlay;
     bool m_bRunLoop = false;
 };
+
+// Until at least count messages wait in the client's receive queue or timeoutMs have passed,
+// without running the event loop: what the receive thread queues needs no tick.
+inline bool WaitUntilWaiting(const CTelvoClient& client, int count, int timeoutMs = 5000)
+{
+    for (int ms = 0; client.WaitingCount() < count; ++ms) {
+        if (ms >= timeoutMs)
+            return false;
+        QThread::msleep(1);
+    }
+    return true;
+}
 
 // "123 456 789 AB" with the engine speed in field 3 and the speed in field 7, its unit in 8.
 inline std::string SpeedReply(const std::string& speed, const std::string& unit = "km/h")
@@ -106,6 +119,7 @@ protected:
         return dlg->m_staticLamp.pixmap().toImage() == expected.toImage();
     }
     std::size_t Points() const { return dlg->m_graph.m_series.at(0).m_points.size(); }
+    const GraphPoint& LastPoint() const { return dlg->m_graph.m_series.at(0).m_points.back(); }
     // The last connection the dialog made to the host.
     int Connection() const { return host.ConnectionCount() - 1; }
 

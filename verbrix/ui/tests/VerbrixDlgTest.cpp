@@ -3,6 +3,7 @@
 
 #include "verbrix/ui/VerbrixDlg.h"
 
+#include "hostlink/testing/SentSoFar.h"
 #include "platform/StringTable.h"
 #include "platform/TickClock.h"
 #include "platform/testing/ContextMenu.h"
@@ -198,11 +199,9 @@ TEST_F(VerbrixDlgTest, BeendenAndEscapeEndTheDialogAndTheLinkGoesWithIt)
             QTest::mouseClick(dlg->GetDlgItem(IDOK), Qt::LeftButton);
         EXPECT_FALSE(dlg->isVisible());
         EXPECT_EQ(dlg->result(), escape ? QDialog::Rejected : QDialog::Accepted);
-        QTest::qWait(100); // what was sent has arrived
-        const std::size_t sent = RequestCount(connection);
+        const std::size_t sent = SentSoFar(dlg->m_client, host, connection).size();
         clock.Advance(300);
-        QTest::qWait(100);
-        EXPECT_EQ(RequestCount(connection), sent) << "the ticks stop";
+        EXPECT_EQ(SentSoFar(dlg->m_client, host, connection).size(), sent) << "the ticks stop";
         dlg.reset();
         EXPECT_TRUE(WaitForLinkClosed(connection));
     }

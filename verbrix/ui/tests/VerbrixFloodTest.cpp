@@ -31,6 +31,32 @@ long ResidentKb(qint64 pid)
     return 0;
 }
 
+// Whether every byte sent on a connection of the port has been taken by its reader: no
+// established connection from or to it in this network namespace holds bytes that are not yet
+// acknowledged or not yet read.
+bool PortDrained(int port)
+{
+    QFile tcp(QStringLiteral("/proc/net/tcp"));
+    if (!tcp.open(QIODevice::ReadOnly))
+        return false;
+    tcp.readLine(); // the column names
+    for (QByteArray line = tcp.readLine(); !line.isEmpty(); line = tcp.readLine()) {
+        // "sl local_address rem_address st tx_queue:rx_queue ...", addresses as "IP:PORT" in hex
+        const QList<QByteArray> columns = line.simplified().split(' ');
+        if (columns.size() < 5 || columns[3] != "01") // established
+            continue;
+        const auto portOf = [](const QByteArray& address) {
+            return address.split(':').value(1).toInt(nullptr, 16);
+        };
+        if (portOf(columns[1]) != port && portOf(columns[2]) != port)
+            continue;
+        const QList<QByteArray> queues = columns[4].split(':');
+        if (queues.value(0).toLongLong(nullptr, 16) != 0 || queues.value(1).toLongLong(nullptr, 16) != 0)
+            return false;
+    }
+    return true;
+}
+
 class VerbrixFloodTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -59,20 +85,25 @@ protected:
         }
     }
 
-    // The highest resident memory seen while the host writes and for a while after.
+    // The highest resident memory seen while the host writes and until Verbrix has read it all.
     long PeakResidentKb()
     {
         long peak = 0;
         QElapsedTimer clock;
         clock.start();
-        qint64 written = -1;
-        while (written < 0 || clock.elapsed() < written + 1500) {
+        bool written = false;
+        for (;;) {
+            const bool read = written && PortDrained(TELVO_HOST_PORT);
             peak = std::max(peak, ResidentKb(verbrix.processId()));
-            if (written < 0 && (host->Flush(0) || clock.elapsed() > 30000))
-                written = clock.elapsed();
+            if (read)
+                return peak;
+            if (clock.elapsed() > 30000) {
+                ADD_FAILURE() << "the flood was not read within 30 s";
+                return peak;
+            }
+            written = written || host->Flush(0);
             QTest::qWait(50);
         }
-        return peak;
     }
 
     testhost::ClaimedHost host{TELVO_HOST_PORT}; // waits while another build's suite claims the port
